@@ -1,0 +1,73 @@
+# Shared by ./test, ./run and ./bench: packages, builds and the Wine prefix.
+# Source it from the repository root.
+
+ROOT=$(pwd)
+BUILD=$ROOT/build
+export WINEPREFIX=$BUILD/wineprefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+# No Wine dialogs about Mono or Gecko: the program needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml=d"
+
+PACKAGES=(
+    cmake ninja-build g++ clang libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    wine wine64 xvfb xauth fonts-wine
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+    python3
+)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs what a fresh Debian 12 machine lacks; quick when all is there.
+ensure_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_and_build DIR [cmake args...]
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || {
+            cat "$dir.configure.log" >&2
+            return 1
+        }
+    fi
+    ninja -C "$dir" >"$dir.build.log" 2>&1 || {
+        grep -E -A5 'error|FAILED' "$dir.build.log" | head -80 >&2
+        return 1
+    }
+}
+
+build_native() {
+    mkdir -p "$BUILD"
+    configure_and_build "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DQORN_SANITIZE=address
+}
+
+build_windows() {
+    mkdir -p "$BUILD"
+    configure_and_build "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
+}
+
+# The private Wine prefix, made once, with Tahoma where GDI+ looks for it.
+ensure_wine_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "creating Wine prefix"
+        wineboot -i </dev/null >"$BUILD/wineboot.log" 2>&1
+        wineserver -w
+    fi
+    cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+stop_wine() { wineserver -k >/dev/null 2>&1 || true; }

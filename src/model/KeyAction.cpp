@@ -1,0 +1,64 @@
+#include "model/KeyAction.h"
+
+#include <utility>
+
+#include "model/Archive.h"
+
+CKeyAction::CKeyAction() {
+    for (auto& r : keyboardInputs) r.SetType(kInputKeyboard);
+    for (auto& r : mouseInputs) r.SetType(kInputMouse);
+    for (auto& r : mediaInputs) r.SetType(kInputKeyboard);
+    for (auto& r : shortcutInputs) r.SetType(kInputKeyboard);
+}
+
+CKeyAction::CKeyAction(std::u16string keyName, uint32_t deviceCode, uint32_t type) : CKeyAction() {
+    name = std::move(keyName);
+    code = deviceCode;
+    keyType = type;
+}
+
+CKeyAction::CKeyAction(const CKeyAction& other) { *this = other; }
+
+CKeyAction& CKeyAction::operator=(const CKeyAction& other) {
+    if (this == &other) return *this;
+    name = other.name;
+    reserved1 = other.reserved1;
+    kind = other.kind;
+    keyType = other.keyType;
+    code = other.code;
+    reserved2 = other.reserved2;
+    released.store(other.released.load());
+    keyboardInputs = other.keyboardInputs;
+    mouseInputs = other.mouseInputs;
+    launchType = other.launchType;
+    programPath = other.programPath;
+    webAddress = other.webAddress;
+    macroName = other.macroName;
+    playMode = other.playMode;
+    playCount = other.playCount;
+    pressCount.store(other.pressCount.load());
+    mediaInputs = other.mediaInputs;
+    shortcutCount = other.shortcutCount;
+    shortcutInputs = other.shortcutInputs;
+    return *this;
+}
+
+void CKeyAction::Serialize(CArchive& ar) {
+    ar.Transfer(name);
+    ar.Transfer(reserved1);
+    ar.Transfer(kind);
+    ar.Transfer(keyType);
+    ar.Transfer(code);
+    ar.Transfer(reserved2);
+    ar.Transfer(launchType);
+    ar.Transfer(programPath);
+    ar.Transfer(webAddress);
+    ar.Transfer(macroName);
+    ar.Transfer(playMode);
+    ar.Transfer(playCount);
+    ar.TransferBlock(keyboardInputs.data(), sizeof keyboardInputs);
+    ar.TransferBlock(mouseInputs.data(), sizeof mouseInputs);
+    ar.TransferBlock(mediaInputs.data(), sizeof mediaInputs);
+    ar.Transfer(shortcutCount);
+    ar.TransferBlock(shortcutInputs.data(), sizeof shortcutInputs);
+}
