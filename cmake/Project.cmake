@@ -39,18 +39,16 @@ elseif(QORN_SANITIZE STREQUAL "thread")
     add_link_options(-fsanitize=thread)
 endif()
 
-# Boost is used header-only. The cross build sees only the MinGW sysroot, so
-# it gets a folder that holds nothing but a link to Debian's Boost headers
-# (they are platform-neutral), never the rest of /usr/include.
-function(qorn_boost_headers)
-    add_library(qorn_boost INTERFACE)
+# Header-only libraries from Debian: Boost (core) and nlohmann/json (tools).
+# The cross build sees only the MinGW sysroot, so it gets a folder holding
+# nothing but links to those header trees (they are platform-neutral), never
+# the rest of /usr/include.
+function(qorn_header_library target tree)
+    add_library(${target} INTERFACE)
     if(WIN32)
-        set(dir ${CMAKE_BINARY_DIR}/boost-include)
+        set(dir ${CMAKE_BINARY_DIR}/header-links/${target})
         file(MAKE_DIRECTORY ${dir})
-        file(CREATE_LINK /usr/include/boost ${dir}/boost SYMBOLIC)
-        target_include_directories(qorn_boost SYSTEM INTERFACE ${dir})
-    else()
-        find_package(Boost 1.74 REQUIRED)
-        target_link_libraries(qorn_boost INTERFACE Boost::headers)
+        file(CREATE_LINK /usr/include/${tree} ${dir}/${tree} SYMBOLIC)
+        target_include_directories(${target} SYSTEM INTERFACE ${dir})
     endif()
 endfunction()

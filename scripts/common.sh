@@ -13,7 +13,7 @@ PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     wine wine64 xvfb xauth fonts-wine
-    googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev nlohmann-json3-dev
     python3
 )
 
