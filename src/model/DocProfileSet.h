@@ -1,0 +1,57 @@
+#pragma once
+// Every profile of the user, keyed by name in ordinal UTF-16 order (the
+// order of the profile data file), and the name of the current profile.
+//
+// After OnOpenDocument the set is never empty and `currentName` names one of
+// its profiles. Users look the current profile up afresh each time; map
+// nodes never move, so a profile's address stays valid until it is removed.
+// User-interface thread only.
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "model/DocProfile.h"
+#include "model/Document.h"
+
+class CDocProfileSet : public CDocument {
+public:
+    using ProfileMap = std::map<std::u16string, CDocProfile>;
+
+    void Serialize(CArchive& ar) override;
+    // Empties `profiles`; `currentName` stays.
+    void DeleteContents() override;
+    // Reports a failure like any document, then makes sure the set holds a
+    // profile ("Profile1" when empty) and that `currentName` names one.
+    // Always succeeds.
+    bool OnOpenDocument(const std::u16string& path, const DocumentIo& io) override;
+
+    CDocProfile* Find(const std::u16string& profileName);
+    CDocProfile* Current() { return Find(currentName); }
+    // Inserts under the profile's own name unless that name is present;
+    // returns whether it was inserted.
+    bool Insert(CDocProfile profile);
+    // A default profile under `profileName`, unless that name is present.
+    void AddDefaultProfile(const std::u16string& profileName);
+    void RemoveProfile(const std::u16string& profileName);
+
+    std::u16string NextProfileName() const;
+    std::u16string CopyName(std::u16string_view base) const;
+
+    // The main window's commands. Each new profile becomes current.
+    CDocProfile& NewProfile();
+    // Null when there is no current profile.
+    CDocProfile* CopyCurrent();
+    // Saves the named profile to a profile export file.
+    bool ExportProfile(const std::u16string& profileName, const std::u16string& path, const DocumentIo& io);
+    // Reads a profile export file. A new name is added with its accelerator;
+    // an existing one is replaced only when the user says so. A profile
+    // without a name is refused as a malformed file. True when the set
+    // changed; the imported profile is then current.
+    bool Import(const std::u16string& path, const DocumentIo& io);
+
+    ProfileMap profiles;
+    std::u16string currentName;
+    uint16_t leadWord = 0;
+};
+
+std::u16string ReplaceQuestion(const std::u16string& name);
