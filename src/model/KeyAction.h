@@ -14,6 +14,7 @@
 #include "model/InputRecord.h"
 
 class CArchive;
+struct ExecutionContext;
 
 enum KeyActionKind : uint32_t {
     kKindDefault = 0,
@@ -51,6 +52,11 @@ public:
     // Stores or loads the archived fields in file order. Loading leaves
     // `released` and `pressCount` alone.
     virtual void Serialize(CArchive& ar);
+
+    // Carries out the assigned action on the calling (worker) thread and
+    // returns when it is done; a looping macro keeps the thread until its
+    // loop ends. Of overlapping activations of one key only the first acts.
+    void Execute(const ExecutionContext& context);
 
     std::u16string name;
     uint32_t reserved1 = 0;

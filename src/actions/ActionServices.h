@@ -1,0 +1,32 @@
+#pragma once
+// What carrying out an action needs from outside. The services belong to the
+// application and outlive every activation; the rest belongs to one
+// activation and is made by whoever starts it.
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "model/InputRecord.h"
+
+class IClock;
+class IHostActions;
+class IInputSink;
+
+struct ActionServices {
+    IInputSink& input;
+    IClock& clock;
+    IHostActions& host;
+};
+
+// The events of a macro as they were when its activation started, so that
+// editing or deleting the macro meanwhile cannot change what is being
+// played; null when no macro of the key's name existed.
+using MacroSnapshot = std::shared_ptr<const std::vector<InputRecord>>;
+
+struct ExecutionContext {
+    const ActionServices& services;
+    MacroSnapshot macro;
+    // Set when the key's profile goes away or the program ends: loops and
+    // long playbacks stop at their next event instead of running on.
+    const std::atomic<bool>& stop;
+};

@@ -1,0 +1,98 @@
+#include "actions/MacroPlayback.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "actions/StoppableWait.h"
+#include "model/KeyAction.h"
+#include "platform/IInputSink.h"
+
+namespace {
+// Sends events and remembers the keys they leave down, so that a playback
+// cut short by a stop can let go of them instead of leaving them stuck.
+class Player {
+public:
+    explicit Player(const ExecutionContext& context) : context_(context), events_(*context.macro) {}
+
+    // Each event sent, then its delay waited, the last one's included.
+    void PlayPasses(int32_t passes) {
+        for (int32_t pass = 0; pass < passes; ++pass)
+            for (const InputRecord& event : events_) {
+                Send(event);
+                if (!Wait(event.KeyTime())) return LetGo();
+            }
+    }
+
+    // Passes back to back while `again` holds at the end of a pass; within
+    // a pass every event waits its delay but at least kLoopMinWaitMs. A
+    // macro of one event waits that minimum between passes too: sending it
+    // without any pause would flood the input queue and spin a core.
+    void Loop(const std::function<bool()>& again) {
+        const std::size_t last = events_.size() - 1;
+        for (std::size_t i = 0;;) {
+            Send(events_[i]);
+            if (i < last) {
+                if (!Wait(std::max(events_[i].KeyTime(), kLoopMinWaitMs))) return LetGo();
+                ++i;
+                continue;
+            }
+            if (!again()) return;
+            if (context_.stop) return LetGo();
+            if (last == 0 && !Wait(kLoopMinWaitMs)) return LetGo();
+            i = 0;
+        }
+    }
+
+private:
+    void Send(const InputRecord& event) {
+        (void)context_.services.input.Send(event);  // rejected input is lost, playback goes on
+        if (event.Type() != kInputKeyboard) return;
+        const auto same = std::find_if(held_.begin(), held_.end(),
+                                       [&](const InputRecord& down) { return down.Vk() == event.Vk(); });
+        const bool up = (event.KeyFlags() & kKeyEventKeyUp) != 0;
+        if (up && same != held_.end()) held_.erase(same);
+        if (!up && same == held_.end()) held_.push_back(event);
+    }
+
+    bool Wait(uint32_t ms) { return WaitUnlessStopped(context_.services.clock, ms, context_.stop); }
+
+    void LetGo() {
+        for (InputRecord key : held_) {
+            key.SetKeyFlags(key.KeyFlags() | kKeyEventKeyUp);
+            key.SetKeyTime(0);
+            (void)context_.services.input.Send(key);
+        }
+        held_.clear();
+    }
+
+    const ExecutionContext& context_;
+    const std::vector<InputRecord>& events_;
+    std::vector<InputRecord> held_;
+};
+}  // namespace
+
+void PlayKeyMacro(CKeyAction& action, const ExecutionContext& context) {
+    if (!context.macro || context.macro->empty()) {
+        action.pressCount = 0;
+        return;
+    }
+    Player player(context);
+    switch (action.playMode) {
+    case kPlayOnce:
+        if (action.pressCount == 1) player.PlayPasses(1);
+        break;
+    case kPlayMultiTimes:
+        if (action.pressCount == 1) player.PlayPasses(std::max(static_cast<int32_t>(action.playCount), 0));
+        break;
+    case kPlayToggle:
+        if (action.pressCount != 1) return;  // the press that ends a running loop
+        player.Loop([&action] { return action.pressCount == 1; });
+        break;
+    case kPlayWhilePressed:
+        if (action.pressCount == 1) player.Loop([&action] { return action.released == 0; });
+        break;
+    default:
+        break;
+    }
+    action.pressCount = 0;
+}

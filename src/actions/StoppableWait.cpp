@@ -1,0 +1,15 @@
+#include "actions/StoppableWait.h"
+
+#include <algorithm>
+
+#include "platform/IClock.h"
+
+bool WaitUnlessStopped(IClock& clock, uint32_t ms, const std::atomic<bool>& stop) {
+    do {
+        if (stop) return false;
+        const uint32_t slice = std::min(ms, kStopSliceMs);
+        clock.SleepMs(slice);
+        ms -= slice;
+    } while (ms > 0);
+    return !stop;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+class IClock;
+
+// Waits `ms` on the clock in slices of at most kStopSliceMs, so that a stop
+// request is noticed within one slice; false when stopped before or during
+// the wait. A wait of 0 still yields once.
+bool WaitUnlessStopped(IClock& clock, uint32_t ms, const std::atomic<bool>& stop);
+
+constexpr uint32_t kStopSliceMs = 50;

@@ -1,0 +1,131 @@
+#include "actions/MacroPlayback.h"
+#include "actions/StoppableWait.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ActionRig.h"
+
+namespace {
+constexpr uint16_t kA = 0x41;
+constexpr uint16_t kB = 0x42;
+
+CKeyAction MacroKey(uint32_t mode, uint32_t count = 2) {
+    CKeyAction a(u"M1", 0x3A, kKeyTypeNormal);
+    a.kind = kKindMacro;
+    a.macroName = u"Macro1";
+    a.playMode = mode;
+    a.playCount = count;
+    return a;
+}
+}  // namespace
+
+TEST(MacroPlayback, OnceWaitsEachDelayAfterItsEvent) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayOnce);
+    rig.Press(a, Events({Key(kA, false, 0), Key(kA, true, 100), Key(kB, false, 0)}));
+    rig.RunUntil(99);
+    EXPECT_EQ(a.pressCount, 1u);
+    rig.RunUntil(100);
+    rig.clock.SleepMs(0);  // after everything else due at 100
+    EXPECT_EQ(a.pressCount, 0u) << "delays 0, 100, 0 take 100 ms";
+    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x41"}, {0, "up 0x41"}, {100, "down 0x42"}}));
+}
+
+TEST(MacroPlayback, MultipleTimesWaitsTheLastDelayAfterEveryPass) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayMultiTimes, 3);
+    rig.Press(a, Events({Key(kA, false, 10), Key(kA, true, 20)}));
+    rig.RunUntil(1000);
+    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 30, 60}));
+    EXPECT_EQ(rig.input.TimesOf("up 0x41"), (std::vector<uint64_t>{10, 40, 70}));
+}
+
+TEST(MacroPlayback, MultipleTimesWithZeroOrNegativeCountPlaysNothing) {
+    ActionRig rig;
+    for (uint32_t count : {0u, 0x80000000u}) {
+        CKeyAction a = MacroKey(kPlayMultiTimes, count);
+        rig.Press(a, Events({Key(kA, false, 10), Key(kA, true, 20)}));
+        rig.RunUntil(rig.clock.NowMs() + 100);
+        EXPECT_EQ(a.pressCount, 0u);
+    }
+    EXPECT_TRUE(rig.input.Events().empty());
+}
+
+TEST(MacroPlayback, SecondPressOfARunningOnceMacroDoesNothing) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayOnce);
+    const MacroSnapshot macro = Events({Key(kA, false, 50), Key(kA, true, 50)});
+    rig.Press(a, macro);
+    rig.RunUntil(20);
+    rig.Release(a);
+    rig.Press(a, macro);
+    rig.RunUntil(200);
+    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x41"}, {50, "up 0x41"}}));
+}
+
+TEST(MacroPlayback, LoopWaitsAtLeastFiveMsBetweenEventsAndNothingBetweenPasses) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayWhilePressed);
+    rig.Press(a, Events({Key(kA, false, 0), Key(kA, true, 3), Key(kB, false, 40), Key(kB, true, 999)}));
+    rig.RunUntil(120);
+    rig.Release(a);  // inside the third pass
+    rig.RunUntil(1000);
+    // Pass: A down, 5, A up, 5, B down, 40, B up, at once the next pass.
+    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 50, 100}));
+    EXPECT_EQ(rig.input.TimesOf("up 0x42"), (std::vector<uint64_t>{50, 100, 150}));
+    EXPECT_EQ(a.pressCount, 0u);
+    EXPECT_TRUE(rig.input.KeysDown().empty()) << "the pass running at the release finished";
+}
+
+TEST(MacroPlayback, ToggleEndsAfterTheCurrentPassAndAThirdPressStartsAgain) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayToggle);
+    const MacroSnapshot macro = Events({Key(kA, false, 10), Key(kA, true, 0)});
+    rig.Press(a, macro);
+    rig.RunUntil(5);
+    rig.Release(a);
+    rig.RunUntil(32);
+    rig.Press(a, macro);  // the loop is inside its fourth pass (30..40)
+    rig.RunUntil(33);
+    rig.Release(a);
+    rig.RunUntil(100);
+    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 10, 20, 30}));
+    EXPECT_EQ(rig.input.TimesOf("up 0x41"), (std::vector<uint64_t>{10, 20, 30, 40}));
+    EXPECT_EQ(a.pressCount, 0u);
+    rig.Press(a, macro);
+    rig.RunUntil(125);
+    EXPECT_EQ(rig.input.TimesOf("down 0x41").size(), 7u);
+    rig.runner.EndAll();
+}
+
+TEST(MacroPlayback, OneEventLoopPausesBetweenPasses) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayWhilePressed);
+    rig.Press(a, Events({Key(kA, false, 0)}));
+    rig.RunUntil(20);
+    rig.Release(a);
+    rig.RunUntil(100);
+    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 5, 10, 15, 20}));
+}
+
+TEST(MacroPlayback, MissingOrEmptyMacroPlaysNothing) {
+    ActionRig rig;
+    for (const MacroSnapshot& macro : {MacroSnapshot{}, Events({})}) {
+        CKeyAction a = MacroKey(kPlayOnce);
+        rig.Press(a, macro);
+        rig.RunUntil(rig.clock.NowMs() + 10);
+        EXPECT_EQ(a.pressCount, 0u);
+    }
+    EXPECT_TRUE(rig.input.Events().empty());
+}
+
+TEST(MacroPlayback, StoppedPlaybackLetsGoOfTheKeysItHolds) {
+    ActionRig rig;
+    CKeyAction a = MacroKey(kPlayOnce);
+    rig.Press(a, Events({Key(kA, false, 0), Key(kB, false, 10000), Key(kB, true, 0), Key(kA, true, 0)}));
+    rig.RunUntil(1000);
+    rig.runner.EndAndWait(std::span(&a, 1));
+    EXPECT_LE(rig.clock.NowMs(), 1000u + kStopSliceMs);
+    EXPECT_TRUE(rig.input.KeysDown().empty());
+    EXPECT_EQ(rig.runner.Running(), 0u);
+}
