@@ -38,4 +38,12 @@ if(QORN_TESTS)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(win_tests PRIVATE qorn_win gtest gmock gtest_main)
     qorn_own_code(win_tests)
+
+    # Tests that need the simulated keyboard's driver (tools/kbdriver) in the
+    # Wine prefix and, for the end-to-end runs, the program in dist/.
+    qorn_glob_tests(QORN_E2E_TESTS e2e e2e/support win/support)
+    add_executable(e2e_tests ${QORN_E2E_TESTS})
+    target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(e2e_tests PRIVATE kbsim_client qorn_win gtest gmock gtest_main)
+    qorn_own_code(e2e_tests)
 endif()

@@ -70,4 +70,26 @@ ensure_wine_prefix() {
     cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
+# The simulated keyboard's driver (test equipment, tools/kbdriver): copied into
+# the prefix and registered as a kernel driver that starts with every Wine
+# session, so that programs in the prefix find a keyboard. The output of these
+# Wine commands goes to a file, never a pipe: a service started by them would
+# inherit the pipe and its reader would never see the end.
+KBDRIVER=qornkbsim
+install_kb_driver() {
+    local sys=$BUILD/win/kbdriver/$KBDRIVER.sys
+    local key="HKLM\\System\\CurrentControlSet\\Services\\$KBDRIVER"
+    [ -f "$sys" ] || { log "no $sys: the Windows build did not make the driver"; return 1; }
+    cp -u "$sys" "$WINEPREFIX/drive_c/windows/system32/drivers/$KBDRIVER.sys"
+    grep -qF "\\\\Services\\\\$KBDRIVER]" "$WINEPREFIX/system.reg" && return 0
+    log "registering the simulated keyboard driver"
+    {
+        wine reg add "$key" /v Type /t REG_DWORD /d 1 /f &&
+            wine reg add "$key" /v ErrorControl /t REG_DWORD /d 1 /f &&
+            wine reg add "$key" /v Start /t REG_DWORD /d 2 /f &&
+            wine reg add "$key" /v ImagePath /t REG_EXPAND_SZ /d "\\SystemRoot\\system32\\drivers\\$KBDRIVER.sys" /f
+    } </dev/null >"$BUILD/kbdriver-install.log" 2>&1 || { cat "$BUILD/kbdriver-install.log" >&2; return 1; }
+    wineserver -w
+}
+
 stop_wine() { wineserver -k >/dev/null 2>&1 || true; }
