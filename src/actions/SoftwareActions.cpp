@@ -5,6 +5,7 @@
 #include "actions/IDispatcherHost.h"
 #include "actions/MediaControl.h"
 #include "actions/StoppableWait.h"
+#include "model/DocProfileSet.h"
 #include "model/KeyAction.h"
 #include "platform/IClock.h"
 #include "platform/IHostActions.h"
@@ -44,4 +45,13 @@ void RepeatBrightness(const CKeyAction& key, int step, IDispatcherHost& host, IC
         if (!WaitUnlessStopped(clock, schedule.Interval(), stop)) return;
         schedule.Advance();
     }
+}
+
+void OnBrightnessStep(CDocProfileSet& profiles, int step, IDispatcherHost& host) {
+    CDocProfile* profile = profiles.Current();
+    if (profile == nullptr) return;
+    const int level = std::clamp(profile->brightnessLevel + step, 1, 20);
+    if (profile->backlightOn == 0 || level == profile->brightnessLevel) return;
+    profile->brightnessLevel = static_cast<uint8_t>(level);
+    host.ApplyBacklight(*profile);
 }

@@ -1,0 +1,72 @@
+#pragma once
+// Turns the stream of keyboard reports into key presses and releases of the
+// current profile's keys: Fn + digit selects a profile by accelerator, Fn
+// with F1..F12 and Pause runs the built-in functions, and every other
+// pressed key's action runs on a worker thread of its own.
+//
+// Threads: every member runs on the user-interface thread, one report at a
+// time. Workers and repeats share only the key records' runtime fields and
+// the snapshot of a macro taken here when the press is dispatched.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "actions/ActionServices.h"
+#include "actions/ActivationRunner.h"
+
+class CDocProfile;
+class CDocProfileSet;
+class CKeyAction;
+class IDispatcherHost;
+
+class CDispatcher {
+public:
+    static constexpr std::size_t kReportSize = 12;
+    static constexpr uint8_t kFnCode = 0x73;
+
+    // The events of the macro of that name now, or null when there is none.
+    using MacroSource = std::function<MacroSnapshot(const std::u16string& name)>;
+
+    // Everything given must outlive the dispatcher.
+    CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const ActionServices& services,
+                MacroSource macros);
+
+    // 1 when the report was processed; 0, changing nothing, when its length
+    // is not 12 or no profile is current.
+    int OnDeviceReport(const uint8_t* report, std::size_t length);
+
+    // The keyboard went away: every key of the current profile counts as
+    // released and the next report's held keys as newly pressed.
+    void OnKeyboardRemoved();
+
+    // Ends the activations that read `profile`'s keys and waits for them;
+    // call before the profile is deleted or overwritten.
+    void EndActivations(CDocProfile& profile);
+    // Ends and waits for every activation; at shutdown.
+    void EndAllActivations() { runner_.EndAll(); }
+    CActivationRunner& Runner() { return runner_; }
+
+private:
+    struct Change {
+        CKeyAction* key;
+        bool press;
+    };
+
+    std::vector<Change> Changes(CDocProfile& profile, const uint8_t* report);
+    void SelectByAccelerator(std::vector<Change>& changes);
+    void RunFnFunctions(CDocProfile& profile, std::vector<Change>& changes);
+    void RunFnFunction(CDocProfile& profile, int slot, CKeyAction& key);
+    void StartRepeat(CDocProfile& profile, CKeyAction& key, int opposite, std::function<void(const std::atomic<bool>&)> repeat);
+    void StartWorker(CKeyAction& key);
+
+    CDocProfileSet& profiles_;
+    IDispatcherHost& host_;
+    const ActionServices& services_;
+    MacroSource macros_;
+    CActivationRunner runner_;
+    std::array<uint8_t, kReportSize> previous_{};
+    bool fnHeld_ = false;
+};
