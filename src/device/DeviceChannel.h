@@ -1,0 +1,73 @@
+#pragma once
+// The application's whole link to the keyboard's filter driver: opening and
+// closing its control device with the presence handshake, command exchanges
+// with the keyboard, the upload of the key interception table and gaming
+// flags, and the listener thread that delivers keyboard reports.
+//
+// Threads: every member is called on one thread (the user-interface thread);
+// only the listener runs elsewhere, on its own shared state. Failures are
+// reported as false and change nothing else.
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+#include "device/DeviceListener.h"
+#include "device/DeviceProtocol.h"
+
+class IClock;
+class IDeviceHandle;
+class IDeviceIo;
+
+class CDeviceChannel {
+public:
+    CDeviceChannel(IDeviceIo& io, IClock& clock);
+    // Closes the channel and drops the receiver, waiting for a hand-over
+    // under way; so never destroy it on a thread the receiver may block on.
+    ~CDeviceChannel();
+    CDeviceChannel(const CDeviceChannel&) = delete;
+    CDeviceChannel& operator=(const CDeviceChannel&) = delete;
+
+    // Opens the device, says the application is present (command 4 with 1)
+    // and starts the listener. True if the keyboard confirmed; an open channel
+    // stays as it is and answers true.
+    bool Open();
+    // Ends the listener, sends gaming mode off and application leaving and
+    // closes the device. Never waits for a listener that is handing over a
+    // report. Harmless when closed.
+    void Close();
+    bool IsOpen() const { return device_ != nullptr; }
+    // Whether a listener thread was started and not yet released by Close.
+    bool HasListener() const { return listener_.joinable(); }
+
+    // One command exchange of up to five attempts, 10 ms apart; true only if
+    // the keyboard confirmed exactly this command and value.
+    bool SendCommand(int command, uint8_t value);
+    // One feature-report write or read; on success packet bytes 0..3 become
+    // what the device returned.
+    bool ControlTransfer(bool write, DevicePacket& packet);
+
+    // Sends the interception table and the gaming flags.
+    bool UploadKeyTable();
+    // Updates one entry (an ordinary key's device code, or a modifier's bit
+    // with `isModifier`) and uploads the whole table.
+    bool SetKeyIntercept(uint8_t code, bool isModifier, bool unassigned);
+    const InterceptTable& Table() const { return table_; }
+
+    // Gaming flag bits (kBlockAltF4, kBlockAltTab); only an upload sends them.
+    uint8_t GamingFlags() const { return gamingFlags_; }
+    void SetGamingFlag(uint8_t bit, bool on);
+
+    // Where reports go; see ReportHandover::SetReceiver for the waiting rule.
+    void SetReportReceiver(ReportHandover::Receiver receiver) { handover_->SetReceiver(std::move(receiver)); }
+
+private:
+    IDeviceIo& io_;
+    IClock& clock_;
+    std::shared_ptr<IDeviceHandle> device_;
+    std::thread listener_;
+    std::shared_ptr<ListenerControl> listenerControl_;
+    InterceptTable table_ = EmptyInterceptTable();
+    uint8_t reserved_ = 0;
+    uint8_t gamingFlags_ = 0;
+    std::shared_ptr<ReportHandover> handover_ = std::make_shared<ReportHandover>();
+};

@@ -1,0 +1,44 @@
+#pragma once
+// A channel wired to the keyboard simulator on a step clock, and readers of
+// what the simulator received.
+#include <chrono>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "device/DeviceChannel.h"
+#include "device/sim/KeyboardSimulator.h"
+#include "support/StepClock.h"
+
+struct SimulatedLink {
+    StepClock clock;
+    KeyboardSimulator keyboard{clock};
+    CDeviceChannel channel{keyboard, clock};
+};
+
+// Polls `condition` until it holds or five seconds pass; returns whether it held.
+template <class Condition>
+bool WaitUntil(Condition condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+using CommandList = std::vector<std::pair<int, int>>;
+
+// The commands the keyboard received, as (command, value), in order.
+inline CommandList ReceivedCommands(const KeyboardSimulator& keyboard) {
+    CommandList commands;
+    for (const SimulatedDeviceEvent& e : keyboard.Log())
+        if (e.kind == SimulatedDeviceEvent::Kind::Command) commands.emplace_back(e.command, e.value);
+    return commands;
+}
+
+inline int UploadCount(const KeyboardSimulator& keyboard) {
+    int n = 0;
+    for (const SimulatedDeviceEvent& e : keyboard.Log()) n += e.kind == SimulatedDeviceEvent::Kind::Upload;
+    return n;
+}
