@@ -5,8 +5,9 @@
 // flags, and the listener thread that delivers keyboard reports.
 //
 // Threads: every member is called on one thread (the user-interface thread);
-// only the listener runs elsewhere, on its own shared state. Failures are
-// reported as false and change nothing else.
+// only the listener runs elsewhere, on its own shared state. The listener is
+// not a clock activity: it waits in the driver, not on the clock. Failures
+// are reported as false and change nothing else.
 #include <cstdint>
 #include <memory>
 #include <thread>

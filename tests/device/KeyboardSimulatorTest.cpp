@@ -3,7 +3,7 @@
 #include <future>
 
 #include "device/sim/KeyboardSimulator.h"
-#include "support/StepClock.h"
+#include "platform/VirtualClock.h"
 
 namespace {
 class KeyboardSimulatorTest : public ::testing::Test {
@@ -18,7 +18,8 @@ protected:
         return {e[14], e[15], e[16]};
     }
 
-    StepClock clock;
+    CVirtualClock clock;
+    CVirtualClock::Participant participant{clock};
     KeyboardSimulator keyboard{clock};
 };
 }  // namespace

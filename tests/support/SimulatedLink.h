@@ -1,6 +1,7 @@
 #pragma once
-// A channel wired to the keyboard simulator on a step clock, and readers of
-// what the simulator received.
+// A channel wired to the keyboard simulator on a virtual clock, with the
+// test's thread as the clock's activity, and readers of what the simulator
+// received.
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -8,10 +9,11 @@
 
 #include "device/DeviceChannel.h"
 #include "device/sim/KeyboardSimulator.h"
-#include "support/StepClock.h"
+#include "platform/VirtualClock.h"
 
 struct SimulatedLink {
-    StepClock clock;
+    CVirtualClock clock;
+    CVirtualClock::Participant participant{clock};
     KeyboardSimulator keyboard{clock};
     CDeviceChannel channel{keyboard, clock};
 };
