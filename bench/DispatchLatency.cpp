@@ -1,0 +1,82 @@
+// How long a key press takes from the report reaching the dispatcher to the
+// first input record leaving the program, next to the cost of starting and
+// joining one bare thread (the floor of one worker per press).
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "actions/Dispatcher.h"
+#include "model/DocProfileSet.h"
+#include "platform/IClock.h"
+#include "platform/IHostActions.h"
+#include "platform/IInputSink.h"
+#include "support/FakeDispatcherHost.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// Notes when the first record arrives; waits take no time, so an
+// activation ends as soon as it has sent its records.
+class StampingSink final : public IInputSink, public IClock, public IHostActions {
+public:
+    bool Send(const InputRecord&) override {
+        if (!claimed_.exchange(true)) {
+            stamp_ = Clock::now();
+            sent_ = true;  // published after the stamp
+        }
+        return true;
+    }
+    void Tap(uint16_t, bool) override {}
+    uint64_t NowMs() const override { return 0; }
+    void SleepMs(uint32_t) override {}
+    bool Launch(const std::u16string&) override { return true; }
+    void Suspend() override {}
+
+    void Arm() {
+        claimed_ = false;
+        sent_ = false;
+    }
+    Clock::time_point WaitForFirst() const {
+        while (!sent_.load()) {
+        }
+        return stamp_;
+    }
+
+private:
+    std::atomic<bool> claimed_{false};
+    std::atomic<bool> sent_{false};
+    Clock::time_point stamp_;
+};
+
+void ReportToFirstInput(benchmark::State& state) {
+    StampingSink sink;
+    const ActionServices services{sink, sink, sink};
+    CDocProfileSet profiles;
+    profiles.AddDefaultProfile(u"Profile1");
+    profiles.currentName = u"Profile1";
+    CKeyAction& enter = profiles.Current()->keys[0x0D];
+    enter.kind = kKindKeyboard;
+    enter.keyboardInputs = {InputRecord::Keyboard(0x0D, 0x1C, 0), InputRecord::Keyboard(0x0D, 0x1C, kKeyEventKeyUp)};
+    FakeDispatcherHost host(profiles);
+    CDispatcher dispatcher(profiles, host, services, [](const std::u16string&) { return MacroSnapshot{}; });
+    const std::array<uint8_t, 12> pressed{0, 0, 0x28};
+    const std::array<uint8_t, 12> released{};
+    for (auto _ : state) {
+        sink.Arm();
+        const Clock::time_point start = Clock::now();
+        dispatcher.OnDeviceReport(pressed.data(), pressed.size());
+        const Clock::time_point first = sink.WaitForFirst();
+        state.SetIterationTime(std::chrono::duration<double>(first - start).count());
+        dispatcher.OnDeviceReport(released.data(), released.size());
+        dispatcher.EndAllActivations();
+    }
+}
+BENCHMARK(ReportToFirstInput)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+
+void StartAndJoinBareThread(benchmark::State& state) {
+    for (auto _ : state) std::thread([] {}).join();
+}
+BENCHMARK(StartAndJoinBareThread)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+}  // namespace
