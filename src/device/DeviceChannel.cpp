@@ -6,8 +6,6 @@
 #include "platform/IDeviceIo.h"
 
 namespace {
-constexpr int kCommandPresence = 4;
-constexpr int kCommandGaming = 7;
 constexpr int kMaxAttempts = 5;
 constexpr uint32_t kAttemptPauseMs = 10;
 }  // namespace

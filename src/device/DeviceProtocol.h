@@ -19,6 +19,14 @@ constexpr uint32_t IOCTL_KB_GET_REPORT = 0x222B08;
 // Product id 0x011A in the low half, vendor id 0xFFFE in the high half.
 constexpr uint32_t kDeviceHeader = 0xFFFE011A;
 
+// Command numbers of the keyboard; each carries one value byte.
+constexpr int kCommandPresence = 4;    // 1 application present, 0 leaving
+constexpr int kCommandGaming = 7;      // gaming mode off / on
+constexpr int kCommandBacklight = 9;   // backlight off / on
+constexpr int kCommandEffect = 10;     // 0 static, 1 blink, 2 breath
+constexpr int kCommandBrightness = 11; // device value, see BrightnessValue
+constexpr int kCommandRecording = 14;  // macro recording off / on
+
 // Reply status of a packet (byte 0).
 constexpr uint8_t kStatusBusy = 1;
 constexpr uint8_t kStatusDone = 2;

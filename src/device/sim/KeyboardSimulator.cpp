@@ -9,13 +9,6 @@
 #include "platform/IClock.h"
 
 namespace {
-constexpr uint8_t kCommandPresence = 4;
-constexpr uint8_t kCommandGaming = 7;
-constexpr uint8_t kCommandBacklight = 9;
-constexpr uint8_t kCommandEffect = 10;
-constexpr uint8_t kCommandBrightness = 11;
-constexpr uint8_t kCommandRecording = 14;
-
 // The envelope's fields before the packet, as the application builds them.
 bool ValidEnvelope(std::span<const uint8_t> in, std::span<uint8_t> out, bool write) {
     if (in.size() != kEnvelopeSize || out.size() < kEnvelopeSize) return false;
