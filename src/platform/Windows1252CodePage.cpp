@@ -25,3 +25,19 @@ const Windows1252CodePage& Windows1252CodePage::Instance() {
     static const Windows1252CodePage instance;
     return instance;
 }
+
+std::string Windows1252CodePage::FromUtf16(std::u16string_view wide) const {
+    std::string out;
+    out.reserve(wide.size());
+    for (char16_t u : wide) {
+        char narrow = '?';
+        if (u < 0x100 && (u < 0x80 || u >= 0xA0)) {
+            narrow = static_cast<char>(u);
+        } else {
+            for (std::size_t i = 0; i < kHigh.size(); ++i)
+                if (kHigh[i] == u) narrow = static_cast<char>(0x80 + i);
+        }
+        out.push_back(narrow);
+    }
+    return out;
+}

@@ -7,5 +7,6 @@
 class Windows1252CodePage final : public ICodePage {
 public:
     std::u16string ToUtf16(std::string_view narrow) const override;
+    std::string FromUtf16(std::u16string_view wide) const override;
     static const Windows1252CodePage& Instance();
 };
