@@ -12,6 +12,8 @@ if(QORN_TESTS)
     gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 endif()
 
+qorn_language_files()
+
 file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS QORN_TOOL_DIRS)
     if(EXISTS ${dir}/CMakeLists.txt)

@@ -52,3 +52,22 @@ function(qorn_header_library target tree)
         target_include_directories(${target} SYSTEM INTERFACE ${dir})
     endif()
 endfunction()
+
+# The language files: UTF-8 sources in data/lan (easy to edit and review),
+# written to dist/lan as UTF-16LE with byte order mark, the form the Windows
+# profile functions read on every system. Both builds make them, so the
+# native qornctl can check dist/lan too.
+function(qorn_language_files)
+    find_program(QORN_PYTHON3 python3 REQUIRED)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/lan/*.ini)
+    set(outputs)
+    foreach(src IN LISTS sources)
+        get_filename_component(name ${src} NAME)
+        set(out ${CMAKE_SOURCE_DIR}/dist/lan/${name})
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${QORN_PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/utf16-ini.py ${src} ${out}
+            DEPENDS ${src} ${CMAKE_SOURCE_DIR}/scripts/utf16-ini.py VERBATIM)
+        list(APPEND outputs ${out})
+    endforeach()
+    add_custom_target(language_files ALL DEPENDS ${outputs})
+endfunction()

@@ -20,6 +20,7 @@ target_link_libraries(Qorn PRIVATE qorn_win)
 target_link_options(Qorn PRIVATE -municode)
 qorn_own_code(Qorn)
 set_target_properties(Qorn PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QORN_DIST_DIR})
+qorn_language_files()
 
 file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS QORN_TOOL_DIRS)
