@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/MultiLanguage.h"
-#include "support/ScratchFolder.h"
+#include "support/TextFile.h"
 
 namespace {
 // A window that counts how often it was told to set its texts.
@@ -19,10 +19,10 @@ protected:
         CMultiLanguage::languageFile = Main();
     }
     std::u16string Main() const { return (folder.Path() / "lan" / "Orvik.ini").u16string(); }
-    void PutMain(std::string_view text) const { folder.Put("lan/Orvik.ini", text); }
-    std::string MainBytes() const { return ScratchFolder::Get(folder.Path() / "lan" / "Orvik.ini"); }
+    void PutMain(std::string_view text) const { PutTextFile(folder / "lan/Orvik.ini", text); }
+    std::string MainBytes() const { return TextFileBytes(folder.Path() / "lan" / "Orvik.ini"); }
 
-    ScratchFolder folder;
+    TempDir folder;
     Window window;
 };
 }  // namespace
@@ -50,9 +50,9 @@ TEST_F(MultiLanguage, TheFirstTextWinsAndIncludesFollowInTreeOrder) {
     // main -> a (-> deep\c), b. Each file defines X; main's text wins, then
     // a's tree comes before b.
     PutMain("[Chinese]\nID1=X\nTEXT1=main\n[include]\ninclude1=a.ini\ninclude2=b.ini\n");
-    folder.Put("lan/a.ini", "[Chinese]\nID1=X\nTEXT1=a\nID2=Y\nTEXT2=a\n[include]\ninclude1=deep\\c.ini\n");
-    folder.Put("lan/deep/c.ini", "[Chinese]\nID1=Z\nTEXT1=c\nID2=W\nTEXT2=c\n");
-    folder.Put("lan/b.ini", "[Chinese]\nID1=Y\nTEXT1=b\nID2=Z\nTEXT2=b\nID3=V\nTEXT3=b\n");
+    PutTextFile(folder / "lan/a.ini", "[Chinese]\nID1=X\nTEXT1=a\nID2=Y\nTEXT2=a\n[include]\ninclude1=deep\\c.ini\n");
+    PutTextFile(folder / "lan/deep/c.ini", "[Chinese]\nID1=Z\nTEXT1=c\nID2=W\nTEXT2=c\n");
+    PutTextFile(folder / "lan/b.ini", "[Chinese]\nID1=Y\nTEXT1=b\nID2=Z\nTEXT2=b\nID3=V\nTEXT3=b\n");
     CMultiLanguage::languageName = u"Chinese";
     CMultiLanguage::Load();
     EXPECT_EQ(CMultiLanguage::texts,
@@ -61,8 +61,8 @@ TEST_F(MultiLanguage, TheFirstTextWinsAndIncludesFollowInTreeOrder) {
 
 TEST_F(MultiLanguage, IncludesInSubfoldersAndMissingIncludes) {
     PutMain("[include]\ninclude1=missing.ini\ninclude2=ko\\Korean.ini\ninclude4=skipped.ini\n");
-    folder.Put("lan/ko/Korean.ini", "[Korean]\nID1=IDC_BTN_SAVE\nTEXT1=\xEC\xA0\x80\xEC\x9E\xA5\n");
-    folder.Put("lan/skipped.ini", "[Korean]\nID1=IDC_BTN_CANCEL\nTEXT1=no\n");
+    PutTextFile(folder / "lan/ko/Korean.ini", "[Korean]\nID1=IDC_BTN_SAVE\nTEXT1=\xEC\xA0\x80\xEC\x9E\xA5\n");
+    PutTextFile(folder / "lan/skipped.ini", "[Korean]\nID1=IDC_BTN_CANCEL\nTEXT1=no\n");
     CMultiLanguage::languageName = u"Korean";
     CMultiLanguage::Load();
     // ANSI file, Windows-1252 here: the bytes arrive as Latin-1 letters.
@@ -71,9 +71,9 @@ TEST_F(MultiLanguage, IncludesInSubfoldersAndMissingIncludes) {
 
 TEST_F(MultiLanguage, IncludeCyclesEnd) {
     PutMain("[English]\nID1=A\nTEXT1=main\n[include]\ninclude1=Orvik.ini\ninclude2=..\\lan\\other.ini\n");
-    folder.Put("lan/other.ini", "[English]\nID1=B\nTEXT1=other\n[include]\ninclude1=..\\lan\\.\\Orvik.ini\n"
+    PutTextFile(folder / "lan/other.ini", "[English]\nID1=B\nTEXT1=other\n[include]\ninclude1=..\\lan\\.\\Orvik.ini\n"
                                 "include2=third.ini\n");
-    folder.Put("lan/third.ini", "[English]\nID1=C\nTEXT1=third\n[include]\ninclude1=other.ini\n");
+    PutTextFile(folder / "lan/third.ini", "[English]\nID1=C\nTEXT1=third\n[include]\ninclude1=other.ini\n");
     CMultiLanguage::languageName = u"English";
     CMultiLanguage::Load();
     EXPECT_EQ(CMultiLanguage::texts, (TextTable{{u"A", u"main"}, {u"B", u"other"}, {u"C", u"third"}}));
