@@ -10,7 +10,7 @@ set(QORN_WIN_DIRS platform/win32 model/win32 macro/win32 device/win32 actions/wi
     framework skin pages)
 qorn_glob_sources(QORN_WIN_SOURCES ${QORN_WIN_DIRS})
 add_library(qorn_win STATIC ${QORN_WIN_SOURCES})
-target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 ws2_32 shlwapi ole32 uuid winmm)
+target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 comdlg32 ws2_32 shlwapi ole32 uuid winmm)
 qorn_own_code(qorn_win)
 
 qorn_glob_sources(QORN_APP_SOURCES app)
@@ -21,6 +21,25 @@ target_link_options(Qorn PRIVATE -municode)
 qorn_own_code(Qorn)
 set_target_properties(Qorn PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QORN_DIST_DIR})
 qorn_language_files()
+
+# Skin images and the program icon, drawn at build time by our generator
+# (Python 3 with cairo from Debian). The icon goes into the resources; the
+# images into dist/res beside the program.
+find_program(QORN_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+file(GLOB QORN_SKINGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/skingen/*.py)
+set(QORN_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+set(QORN_ICON ${QORN_GENERATED_DIR}/Qorn.ico)
+add_custom_command(
+    OUTPUT ${QORN_ICON} ${QORN_GENERATED_DIR}/skin.stamp
+    COMMAND ${QORN_SYSTEM_PYTHON} ${CMAKE_SOURCE_DIR}/tools/skingen/skingen.py ${QORN_DIST_DIR}/res ${QORN_ICON}
+    COMMAND ${CMAKE_COMMAND} -E touch ${QORN_GENERATED_DIR}/skin.stamp
+    DEPENDS ${QORN_SKINGEN_SOURCES}
+    COMMENT "Drawing the skin images"
+    VERBATIM)
+add_custom_target(skin_images ALL DEPENDS ${QORN_ICON} ${QORN_GENERATED_DIR}/skin.stamp)
+add_dependencies(Qorn skin_images)
+target_include_directories(Qorn PRIVATE ${QORN_GENERATED_DIR})
+set_source_files_properties(${QORN_APP_RESOURCES} PROPERTIES OBJECT_DEPENDS ${QORN_ICON})
 
 file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS QORN_TOOL_DIRS)
@@ -35,7 +54,10 @@ if(QORN_TESTS)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     qorn_glob_tests(QORN_WIN_TESTS win win/support)
-    add_executable(win_tests ${QORN_WIN_TESTS})
+    # Test dialogs live in a resource script of the tests.
+    file(GLOB QORN_WIN_TEST_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.rc)
+    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES})
+    add_dependencies(win_tests skin_images)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(win_tests PRIVATE qorn_win gtest gmock gtest_main)
     qorn_own_code(win_tests)
@@ -48,3 +70,4 @@ if(QORN_TESTS)
     target_link_libraries(e2e_tests PRIVATE kbsim_client qorn_win gtest gmock gtest_main)
     qorn_own_code(e2e_tests)
 endif()
+

@@ -14,7 +14,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     wine wine64 xvfb xauth fonts-wine
     googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev nlohmann-json3-dev
-    python3
+    python3 python3-cairo
 )
 
 log() { printf '== %s\n' "$*" >&2; }

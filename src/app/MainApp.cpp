@@ -1,10 +1,30 @@
+// Windows Sockets must come before <windows.h>, which MainApp.h brings in.
+#include <winsock2.h>
+
 #include "app/MainApp.h"
 
+#include <commctrl.h>
 #include <gdiplus.h>
 
-#include "app/resource.h"
+#include <cassert>
 
-CMainApp::CMainApp(HINSTANCE instance) : instance_(instance) {}
+#include "app/MainDlg.h"
+#include "app/resource.h"
+#include "framework/MessageBox.h"
+#include "platform/win32/FileAccess.h"
+
+namespace {
+CMainApp* current = nullptr;
+}  // namespace
+
+CMainApp::CMainApp(HINSTANCE instance) : instance_(instance) {
+    assert(!current);
+    current = this;
+}
+
+CMainApp::~CMainApp() { current = nullptr; }
+
+CMainApp& CMainApp::Current() { return *current; }
 
 // Another copy owns a window of our class: bring it forward and stop. Its
 // own show handling decides whether anything becomes visible.
@@ -37,36 +57,60 @@ void CMainApp::EnterApplicationFolder() {
     SetCurrentDirectoryW(folder_.c_str());
 }
 
-namespace {
-INT_PTR CALLBACK PlaceholderProc(HWND wnd, UINT msg, WPARAM, LPARAM) {
-    switch (msg) {
-    case WM_INITDIALOG:
-        SetWindowTextW(wnd, L"Qorn");
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(wnd, IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
+// Version 1.1 only decides whether start-up goes on; no socket is used.
+bool CMainApp::StartSockets() {
+    WSADATA data{};
+    socketsStarted_ = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+    return socketsStarted_;
 }
-}  // namespace
+
+// Every user of the machine may change the data files and the language
+// file; nothing else of the program folder is opened up.
+void CMainApp::GrantFolderAccess() const {
+    for (const std::wstring& path : {MacroFilePath(), ProfileFilePath(), LanguageFilePath()})
+        (void)GrantModifyToEveryone(path);  // a file that is missing or refused stays as it is
+}
+
+void CMainApp::LoadDocuments() { documentsLoaded_ = true; }
+
+void CMainApp::SaveDocuments() {
+    if (!documentsLoaded_) return;
+    // Files created by this save get the same access as those found at start.
+    GrantFolderAccess();
+}
 
 void CMainApp::RunMainWindow() {
-    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, PlaceholderProc, 0);
+    CMainDlg dialog;
+    dialog.DoModal();
 }
 
 bool CMainApp::InitInstance() {
     if (ActivateRunningCopy()) return false;
     RegisterMainWindowClass();
     EnterApplicationFolder();
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
     Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) == Gdiplus::Ok) started_ = true;
+    gdiplusStarted_ = Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) == Gdiplus::Ok;
+    // Restart support only: no recovery, no autosave.
+    RegisterApplicationRestart(nullptr, 0);
+    if (!StartSockets()) {
+        wchar_t text[256] = {};
+        LoadStringW(instance_, IDS_SOCKETS_INIT_FAILED, text, 256);
+        ShowMessageBox(text, MB_OK);
+        return false;
+    }
+    GrantFolderAccess();
+    LoadDocuments();
     RunMainWindow();
     return false;
 }
 
 int CMainApp::ExitInstance() {
-    if (started_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-    started_ = false;
+    SaveDocuments();
+    if (gdiplusStarted_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+    gdiplusStarted_ = false;
+    if (socketsStarted_) WSACleanup();
+    socketsStarted_ = false;
     return 0;
 }

@@ -14,21 +14,38 @@ public:
     explicit CMainApp(HINSTANCE instance);
     CMainApp(const CMainApp&) = delete;
     CMainApp& operator=(const CMainApp&) = delete;
+    ~CMainApp();
+
+    // The one application object; it exists for the whole run.
+    static CMainApp& Current();
 
     // Runs the whole application; false always, as the framework hook does.
     bool InitInstance();
+    // Undoes start-up; returns the process exit code.
     int ExitInstance();
 
+    // Writes both data files, but only in a run that loaded them: before
+    // that they would overwrite the user's files with empty sets.
+    void SaveDocuments();
     const std::wstring& ApplicationFolder() const { return folder_; }
+    // The data files and the language file, in the application folder.
+    std::wstring MacroFilePath() const { return folder_ + L"\\qorn.mcs"; }
+    std::wstring ProfileFilePath() const { return folder_ + L"\\qorn.pfs"; }
+    std::wstring LanguageFilePath() const { return folder_ + L"\\lan\\Orvik.ini"; }
 
 private:
     bool ActivateRunningCopy() const;
     bool RegisterMainWindowClass() const;
     void EnterApplicationFolder();
+    bool StartSockets();
+    void GrantFolderAccess() const;
+    void LoadDocuments();
     void RunMainWindow();
 
     HINSTANCE instance_;
     std::wstring folder_;
     ULONG_PTR gdiplusToken_ = 0;
-    bool started_ = false;
+    bool gdiplusStarted_ = false;
+    bool socketsStarted_ = false;
+    bool documentsLoaded_ = false;
 };

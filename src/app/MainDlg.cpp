@@ -1,0 +1,117 @@
+#include "app/MainDlg.h"
+
+#include "app/MainApp.h"
+#include "app/resource.h"
+#include "platform/win32/UniqueResource.h"
+
+CMainDlg::CMainDlg() : CSkinDialog(IDD_MAIN_DIALOG) {
+    LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
+    const std::u16string mask = SkinMaskPath(u"Main");
+    SetMask(std::wstring(mask.begin(), mask.end()));
+}
+
+BOOL CMainDlg::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
+                                          LR_DEFAULTSIZE | LR_SHARED));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, L"Velmora Gaming Keyboard");
+    SetText(L"Velmora Gaming Keyboard");
+    minimize_.SubclassDlgItem(IDC_BTN_MINIMIZE, *this);
+    close_.SubclassDlgItem(IDC_BTN_CLOSE, *this);
+    minimize_.Move(972, 2, 32, 23);
+    close_.Move(1007, 2, 32, 23);
+    SetDragAnywhere(true);
+    return TRUE;
+}
+
+LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CLOSE:
+        HideToTray();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) == SC_CLOSE) HideToTray();
+        break;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lp));
+        break;
+    case WM_TRAY_NOTIFY:
+        return OnTrayNotify(wp, lp);
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(icon_);
+    case WM_ENDSESSION:
+        CMainApp::Current().SaveDocuments();
+        return 0;
+    case WM_DESTROY:
+        Show(SW_HIDE);
+        if (tray_) tray_->Delete();
+        break;
+    }
+    return CSkinDialog::WindowProc(msg, wp, lp);
+}
+
+bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
+    switch (LOWORD(wp)) {
+    case IDC_BTN_MINIMIZE:
+        Show(SW_MINIMIZE);
+        return true;
+    case IDC_BTN_CLOSE:
+        HideToTray();
+        return true;
+    case LOWORD(kExitItem):
+        Exit();
+        return true;
+    }
+    return CSkinDialog::OnCommand(wp, lp);
+}
+
+void CMainDlg::HideToTray() {
+    shown_ = false;
+    Show(SW_HIDE);
+    tray_->Add();
+}
+
+// While hidden to the tray, any attempt to show the window (the dialog's
+// first show, another copy bringing it forward) adds the tray icon instead.
+void CMainDlg::OnWindowPosChanging(WINDOWPOS& pos) {
+    if (shown_ || !(pos.flags & SWP_SHOWWINDOW)) return;
+    pos.flags &= ~SWP_SHOWWINDOW;
+    if (tray_) tray_->Add();
+}
+
+LRESULT CMainDlg::OnTrayNotify(WPARAM wp, LPARAM lp) {
+    if (wp != CTrayIcon::kId) return 1;
+    switch (lp) {
+    case WM_LBUTTONDBLCLK:
+        shown_ = true;
+        Show(SW_SHOWNORMAL);
+        tray_->Delete();
+        break;
+    case WM_RBUTTONUP:
+        if (!exiting_) ShowTrayMenu();
+        break;
+    }
+    return 0;
+}
+
+void CMainDlg::ShowTrayMenu() {
+    POINT at{};
+    GetCursorPos(&at);
+    SetForegroundWindow(GetSafeHwnd());
+    const UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, kExitItem, L"Exit");
+    TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, GetSafeHwnd(), nullptr);
+    // Lets the menu close properly when the user clicks elsewhere.
+    Post(WM_NULL);
+}
+
+// Ends the modal run through the framework's own cancel, not the overridden
+// one that ignores Escape.
+void CMainDlg::Exit() {
+    exiting_ = true;
+    CSkinDialog::OnCancel();
+    exiting_ = false;
+}

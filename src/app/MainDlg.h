@@ -1,0 +1,43 @@
+#pragma once
+// The application's only top-level window. It starts hidden with only its
+// tray icon; a double click on the icon shows it, closing it hides it again,
+// and only Exit in the tray menu ends its modal run. The configuration pages
+// and the profile strip are placed on it by later work; for now it carries
+// its skin, the minimize and close buttons and the tray behaviour.
+#include <memory>
+
+#include "app/TrayIcon.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinDialog.h"
+
+class CMainDlg : public CSkinDialog {
+public:
+    static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
+    // The tray menu's Exit item; its command arrives as the low 16 bits.
+    static constexpr UINT kExitItem = 1000000;
+
+    CMainDlg();
+    bool IsShown() const { return shown_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnCommand(WPARAM wp, LPARAM lp) override;
+    // Enter and Escape do nothing.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    void HideToTray();
+    LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
+    void ShowTrayMenu();
+    void Exit();
+    void OnWindowPosChanging(WINDOWPOS& pos);
+
+    bool shown_ = false;
+    bool exiting_ = false;
+    HICON icon_ = nullptr;
+    std::unique_ptr<CTrayIcon> tray_;
+    CSkinButton minimize_;
+    CSkinButton close_;
+};

@@ -1,0 +1,21 @@
+#include "app/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+CTrayIcon::CTrayIcon(HWND owner, UINT callback, HICON icon, const std::wstring& tip) {
+    data_.cbSize = sizeof(data_);
+    data_.hWnd = owner;
+    data_.uID = kId;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = callback;
+    data_.hIcon = icon;
+    // A long translation is cut to the field, leaving room for the NUL.
+    const std::size_t room = sizeof(data_.szTip) / sizeof(data_.szTip[0]) - 1;
+    tip.copy(data_.szTip, std::min(tip.size(), room));
+}
+
+bool CTrayIcon::Add() const { return Shell_NotifyIconW(NIM_ADD, const_cast<NOTIFYICONDATAW*>(&data_)) != 0; }
+
+bool CTrayIcon::Delete() const { return Shell_NotifyIconW(NIM_DELETE, const_cast<NOTIFYICONDATAW*>(&data_)) != 0; }

@@ -1,0 +1,19 @@
+#pragma once
+// The main window's icon in the notification area. Adding an icon that is
+// already there, or deleting one that is absent, fails without effect.
+#include <windows.h>
+
+#include <string>
+
+class CTrayIcon {
+public:
+    static constexpr UINT kId = 128;
+
+    // `callback` is posted to `owner` with wParam kId and the mouse message.
+    CTrayIcon(HWND owner, UINT callback, HICON icon, const std::wstring& tip);
+    bool Add() const;
+    bool Delete() const;
+
+private:
+    NOTIFYICONDATAW data_{};
+};

@@ -1,0 +1,90 @@
+#include "framework/DialogEx.h"
+
+CDialogEx::CDialogEx(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
+
+// The system's dialog manager calls this from the window's class procedure;
+// every message has already been through our WindowProc, so it only asks the
+// manager to focus the first control after WM_INITDIALOG.
+INT_PTR CALLBACK CDialogEx::DialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+bool CDialogEx::Create(HWND parent) {
+    if (GetSafeHwnd()) return false;
+    CreationScope scope(*this);
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, 0) !=
+           nullptr;
+}
+
+INT_PTR CDialogEx::DoModal() {
+    HWND owner = parent_ ? parent_->GetSafeHwnd() : nullptr;
+    if (!Create(owner)) return -1;
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    modal_ = true;
+    running_ = true;
+    result_ = IDCANCEL;
+    Show(SW_SHOWNORMAL);
+    MSG msg{};
+    bool quit = false;
+    while (running_) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (PreTranslateTree(msg, GetSafeHwnd())) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    modal_ = false;
+    // Re-enable the owner before the dialog goes, so that activation
+    // returns to it rather than to another program.
+    if (ownerWasEnabled) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
+    DestroyWindow();
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+    return result_;
+}
+
+void CDialogEx::EndDialog(int result) {
+    result_ = result;
+    if (modal_) {
+        running_ = false;
+        Post(WM_NULL);
+    } else {
+        Show(SW_HIDE);
+    }
+}
+
+LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND: {
+        LRESULT result = 0;
+        if (ReflectToChild(msg, wp, lp, &result)) return result;
+        if (OnCommand(wp, lp)) return 0;
+        return CallDefault(msg, wp, lp);
+    }
+    }
+    return CWnd::WindowProc(msg, wp, lp);
+}
+
+bool CDialogEx::OnCommand(WPARAM wp, LPARAM) {
+    switch (LOWORD(wp)) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+// Dialog keys (Tab, Enter, Escape, arrows) for the controls of a top-level
+// dialog; a child page leaves them to the dialog it lives in.
+bool CDialogEx::PreTranslateMessage(MSG& msg) {
+    if (Style() & WS_CHILD) return false;
+    return IsDialogMessageW(GetSafeHwnd(), &msg) != 0;
+}

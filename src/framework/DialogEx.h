@@ -1,0 +1,41 @@
+#pragma once
+// A dialog built from a template in the program's resources, modeless
+// (Create) or modal (DoModal). The modal run is our own message loop, so that
+// every queued message passes PreTranslateMessage of the windows it is for
+// (key capture controls rely on that), with the owner disabled meanwhile.
+#include "framework/Wnd.h"
+
+class CDialogEx : public CWnd {
+public:
+    // `parent` is the owner of a popup dialog or the parent of a child one.
+    explicit CDialogEx(UINT templateId, CWnd* parent = nullptr);
+
+    bool Create(HWND parent);
+    bool Create() { return Create(parent_ ? parent_->GetSafeHwnd() : nullptr); }
+    // Runs the dialog until EndDialog; returns its result, -1 when the
+    // window could not be created. The window is destroyed afterwards.
+    INT_PTR DoModal();
+    // Ends a modal run with `result`; hides a modeless dialog.
+    void EndDialog(int result);
+
+    UINT TemplateId() const { return templateId_; }
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool PreTranslateMessage(MSG& msg) override;
+    // Called on WM_INITDIALOG; TRUE lets the system focus the first control.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // A WM_COMMAND that no child control consumed; true when handled.
+    virtual bool OnCommand(WPARAM wp, LPARAM lp);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND, UINT msg, WPARAM, LPARAM);
+
+    UINT templateId_;
+    CWnd* parent_;
+    bool modal_ = false;
+    bool running_ = false;
+    int result_ = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Skin bitmaps are GDI+ bitmaps shared by reference count: a dialog and the
+// controls that cut from it hold the same images.
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+
+using SharedBitmap = std::shared_ptr<Gdiplus::Bitmap>;
+
+// Loads a bitmap file. A missing or unreadable file still gives an object,
+// one without image data: drawing from it fails silently.
+SharedBitmap LoadSkinBitmap(const std::wstring& path);
+
+// True when the bitmap holds image data.
+bool HasImage(Gdiplus::Bitmap* bitmap);

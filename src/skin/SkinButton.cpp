@@ -1,0 +1,37 @@
+#include "skin/SkinButton.h"
+
+#include "ui/SkinGeometry.h"
+
+CSkinButton::CSkinButton() { SetTextFlags(5); }
+
+void CSkinButton::SetImage(Gdiplus::Bitmap& source, int w, int h, int column) {
+    const PixelRect r = ImageColumn(column, w, static_cast<int>(source.GetHeight()));
+    ownImage_.reset(source.Clone(r.x, r.y, r.width, r.height, source.GetPixelFormat()));
+    cellWidth_ = w;
+    cellHeight_ = h;
+}
+
+void CSkinButton::OnSkinInit() { ModifyStyle(0, BS_OWNERDRAW); }
+
+bool CSkinButton::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg != WM_DRAWITEM) return CSkinControl<CButton>::OnChildNotify(msg, wp, lp, result);
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    *result = TRUE;
+    return true;
+}
+
+void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    const bool disabled = item.itemState & ODS_DISABLED;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    const ButtonFace face = ChooseButtonFace(disabled, pressed, IsHovering());
+    Gdiplus::Graphics graphics(item.hDC);
+    const RECT& r = item.rcItem;
+    if (HasImage(ownImage_.get())) {
+        const PixelRect cell = StripCell(face.row, cellWidth_, cellHeight_);
+        const Gdiplus::Rect dest(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        graphics.DrawImage(ownImage_.get(), dest, cell.x, cell.y, cell.width, cell.height, Gdiplus::UnitPixel);
+    } else {
+        DrawSlice(graphics, face.slice, r);
+    }
+    DrawCaption(graphics, r, ButtonTextState(disabled, pressed, IsHovering()));
+}

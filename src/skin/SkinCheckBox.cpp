@@ -1,0 +1,47 @@
+#include "skin/SkinCheckBox.h"
+
+CSkinCheckBox::CSkinCheckBox() : indent_(20) { SetTextFlags(4); }
+
+void CSkinCheckBox::OnSkinInit() { ModifyStyle(0, BS_OWNERDRAW | BS_NOTIFY); }
+
+LRESULT CSkinCheckBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case BM_GETCHECK:
+        return ticked_;
+    case BM_SETCHECK:
+        // Shown at the next repaint, as the system's own owner-drawn
+        // buttons do.
+        ticked_ = static_cast<int>(wp);
+        break;
+    }
+    return CSkinControl<CButton>::WindowProc(msg, wp, lp);
+}
+
+bool CSkinCheckBox::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+        OnClicked();
+        return false;
+    }
+    if (msg == WM_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        *result = TRUE;
+        return true;
+    }
+    return CSkinControl<CButton>::OnChildNotify(msg, wp, lp, result);
+}
+
+void CSkinCheckBox::OnClicked() {
+    ticked_ = !ticked_;
+    Invalidate(false);
+}
+
+void CSkinCheckBox::DrawItem(const DRAWITEMSTRUCT& item) {
+    const bool disabled = item.itemState & ODS_DISABLED;
+    Gdiplus::Graphics graphics(item.hDC);
+    const RECT& r = item.rcItem;
+    DrawSlice(graphics, CheckBoxSlice(ticked_, disabled, IsHovering()), r);
+    if (const auto span = CheckBoxTextSpan(r.right - r.left, indent_)) {
+        const RECT text{r.left + span->from, r.top, r.left + span->to, r.bottom};
+        DrawCaption(graphics, text, CheckBoxTextState(ticked_, disabled, IsHovering()));
+    }
+}

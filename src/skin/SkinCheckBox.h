@@ -1,0 +1,28 @@
+#pragma once
+// An owner-drawn check box. The box itself is painted in the skin parent's
+// images; the control shows the slice for its ticked, disabled and hovering
+// state and its text from the text indent on.
+#include "framework/Button.h"
+#include "skin/SkinControl.h"
+
+class CSkinCheckBox : public CSkinControl<CButton> {
+public:
+    CSkinCheckBox();
+    int Ticked() const { return ticked_; }
+    void SetTextIndent(int pixels) { indent_ = pixels; }
+
+protected:
+    explicit CSkinCheckBox(int indent) : indent_(indent) {}
+    void OnSkinInit() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    // A click (BN_CLICKED reflected); the parent still gets the notification.
+    virtual void OnClicked();
+    void SetTicked(int ticked) { ticked_ = ticked; }
+
+private:
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+    int ticked_ = 0;
+    int indent_;
+};

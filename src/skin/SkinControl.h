@@ -1,0 +1,147 @@
+#pragma once
+// The base of every skinned control, over a window class T of the framework
+// (CButton, CEdit, CStatic, CListBox, CWnd, CSliderCtrl). It keeps the text
+// colours and image indexes per state, the text format and font, and tracks
+// hovering: a mouse move inside starts hovering and a 20 ms timer, and the
+// timer ends it once the cursor is outside, even when no mouse message
+// reaches the control any more.
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "skin/SkinDialog.h"
+#include "skin/SkinMessages.h"
+#include "skin/SkinPaint.h"
+#include "ui/SkinState.h"
+
+template <class T>
+class CSkinControl : public T {
+public:
+    CSkinControl() : format_(std::make_unique<Gdiplus::StringFormat>(0, LANG_NEUTRAL)) {}
+
+    uint32_t TextColour(SkinState state) const { return colours_[Slot(state)]; }
+    void SetTextColour(SkinState state, uint32_t argb) { colours_[Slot(state)] = argb; }
+    void SetImageIndex(SkinState state, int index) { indexes_[Slot(state)] = index; }
+    // Bits 0-1 horizontal alignment, bit 2 vertical centre, bit 3 bottom.
+    void SetTextFlags(int flags);
+    int TextFlags() const { return textFlags_; }
+    void SetFontFamily(const std::wstring& family) { font_.family = family; }
+    void SetFontSize(float pixels) { font_.size = pixels; }
+    void SetHoverTracking(bool on) { tracking_ = on; }
+    bool IsHovering() const { return hovering_; }
+    int LastStatus() const { return lastStatus_; }
+
+    // The dialog whose images the control cuts from and to which it reports
+    // hovering: by default its parent.
+    virtual CSkinDialog* GetSkinParent() { return dynamic_cast<CSkinDialog*>(CWnd::FromHandle(this->Parent())); }
+
+protected:
+    // Once per window: when a template's control is subclassed, or on
+    // WM_CREATE for a control created in code.
+    virtual void OnSkinInit() {}
+    virtual void OnHoverChanged(bool) {}
+
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PreSubclassWindow() override {
+        T::PreSubclassWindow();
+        if (!this->IsCreating() && !initialised_) RunSkinInit();
+    }
+
+    void DrawSlice(Gdiplus::Graphics& graphics, SkinState state, const RECT& dest) {
+        CSkinDialog* skin = GetSkinParent();
+        if (!skin) return;
+        const auto piece = CutSlice(*skin, this->GetSafeHwnd(), state, indexes_[Slot(state)]);
+        DrawFace(graphics, piece.get(), ToRect(dest), &lastStatus_);
+    }
+    // The window text in the colour of `colourState`.
+    void DrawCaption(Gdiplus::Graphics& graphics, const RECT& rect, SkinState colourState,
+                     int style = Gdiplus::FontStyleRegular) {
+        const Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(rect.left), static_cast<Gdiplus::REAL>(rect.top),
+                                    static_cast<Gdiplus::REAL>(rect.right - rect.left),
+                                    static_cast<Gdiplus::REAL>(rect.bottom - rect.top));
+        DrawSkinText(graphics, this->Text(), layout, SkinFont{font_.family, font_.size, style},
+                     colours_[Slot(colourState)], format_.get(), &lastStatus_);
+    }
+    const SkinFont& Font() const { return font_; }
+    void SetHovering(bool on) { hovering_ = on; }
+
+private:
+    static std::size_t Slot(SkinState state) { return static_cast<std::size_t>(state); }
+    static Gdiplus::Rect ToRect(const RECT& r) {
+        return Gdiplus::Rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    void RunSkinInit() {
+        OnSkinInit();
+        initialised_ = true;
+    }
+    void ChangeHover(bool on);
+    bool CursorInside() const {
+        const RECT r = this->WindowRect();
+        return PtInRect(&r, CWnd::MessagePos()) != 0;
+    }
+
+    bool initialised_ = false;
+    SkinTextColours colours_ = DefaultSkinTextColours();
+    std::array<int, kSkinStateCount> indexes_{};
+    int textFlags_ = 0;
+    std::unique_ptr<Gdiplus::StringFormat> format_;
+    int lastStatus_ = 0;
+    SkinFont font_{L"Tahoma", 12.0f, Gdiplus::FontStyleRegular};
+    bool hovering_ = false;
+    bool tracking_ = true;
+    static constexpr UINT_PTR kHoverTimer = 1;
+    static constexpr UINT kHoverPeriodMs = 20;
+};
+
+template <class T>
+void CSkinControl<T>::SetTextFlags(int flags) {
+    textFlags_ = flags;
+    const TextLayout layout = TextLayoutOfFlags(flags);
+    format_->SetAlignment(static_cast<Gdiplus::StringAlignment>(layout.horizontal));
+    if (layout.vertical) format_->SetLineAlignment(static_cast<Gdiplus::StringAlignment>(*layout.vertical));
+}
+
+template <class T>
+void CSkinControl<T>::ChangeHover(bool on) {
+    hovering_ = on;
+    if (CSkinDialog* skin = GetSkinParent())
+        SendMessageW(skin->GetSafeHwnd(), WM_SKIN_HOVER, on ? 1 : 0, reinterpret_cast<LPARAM>(this->GetSafeHwnd()));
+    OnHoverChanged(on);
+    if (on)
+        SetTimer(this->GetSafeHwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
+    else
+        KillTimer(this->GetSafeHwnd(), kHoverTimer);
+    this->Invalidate(true);
+}
+
+template <class T>
+LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        if (HoverOnMouseMove(CursorInside(), hovering_, tracking_) == HoverChange::Entered) ChangeHover(true);
+        break;
+    case WM_TIMER:
+        if (HoverOnTimer(CursorInside(), hovering_) == HoverChange::Left) ChangeHover(false);
+        break;
+    case WM_ERASEBKGND:
+        return 1;  // every control paints its whole face
+    case WM_LBUTTONDBLCLK:
+        // A double click counts as a second click.
+        this->Post(WM_LBUTTONDOWN, wp, lp);
+        break;
+    case WM_CREATE: {
+        const LRESULT result = T::WindowProc(msg, wp, lp);
+        if (result == -1) return -1;
+        if (!initialised_) RunSkinInit();
+        return result;
+    }
+    case WM_DESTROY:
+        if (hovering_ && tracking_) KillTimer(this->GetSafeHwnd(), kHoverTimer);
+        initialised_ = false;
+        break;
+    }
+    return T::WindowProc(msg, wp, lp);
+}

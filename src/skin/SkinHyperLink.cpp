@@ -1,0 +1,46 @@
+#include "skin/SkinHyperLink.h"
+
+#include <shellapi.h>
+
+CSkinHyperLink::CSkinHyperLink() : cursor_(LoadCursorW(nullptr, IDC_HAND)) {
+    SetTextColour(SkinState::Over, 0xFFFF69B4);
+    SetTextColour(SkinState::Selected, 0xFFA52A2A);
+}
+
+void CSkinHyperLink::OnSkinInit() { ModifyStyle(0, SS_OWNERDRAW | SS_NOTIFY); }
+
+LRESULT CSkinHyperLink::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETCURSOR) {
+        SetCursor(cursor_);
+        return TRUE;
+    }
+    return CSkinControl<CStatic>::WindowProc(msg, wp, lp);
+}
+
+bool CSkinHyperLink::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+        OnClicked();
+        return false;
+    }
+    if (msg == WM_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        *result = TRUE;
+        return true;
+    }
+    return CSkinControl<CStatic>::OnChildNotify(msg, wp, lp, result);
+}
+
+// The shell's result is not looked at: a link that cannot be opened shows
+// nothing, and the control repaints only on its next hover change.
+void CSkinHyperLink::OnClicked() {
+    visited_ = true;
+    if (!link_.empty()) ShellExecuteW(nullptr, L"Open", link_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CSkinHyperLink::DrawItem(const DRAWITEMSTRUCT& item) {
+    const bool disabled = item.itemState & ODS_DISABLED;
+    const SkinState state = HyperLinkState(visited_, disabled, IsHovering());
+    Gdiplus::Graphics graphics(item.hDC);
+    DrawSlice(graphics, state, item.rcItem);
+    DrawCaption(graphics, item.rcItem, state, underline_ ? Gdiplus::FontStyleUnderline : Gdiplus::FontStyleRegular);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// An owner-drawn web link over a static control: underlined text, the hand
+// cursor, and a click that opens the link through the shell.
+#include "framework/Static.h"
+#include "skin/SkinControl.h"
+
+class CSkinHyperLink : public CSkinControl<CStatic> {
+public:
+    CSkinHyperLink();
+    void SetLink(const std::wstring& link) { link_ = link; }
+    bool Visited() const { return visited_; }
+
+protected:
+    void OnSkinInit() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+
+private:
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void OnClicked();
+
+    bool visited_ = false;
+    std::wstring link_;
+    bool underline_ = true;
+    HCURSOR cursor_;
+};

@@ -1,0 +1,18 @@
+#include "skin/SkinKeyCapture.h"
+
+#include "ui/KeyCapture.h"
+
+bool CSkinKeyCapture::PreTranslateMessage(MSG& msg) {
+    const bool press = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    const bool release = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+    if (msg.hwnd != GetSafeHwnd() || (!press && !release)) return CSkinEdit::PreTranslateMessage(msg);
+    wchar_t name[32] = {};
+    if (GetKeyNameTextW(static_cast<LONG>(msg.lParam), name, 32) <= 0) return true;
+    if (Text() != name) {
+        SetText(name);
+        HideCaret(GetSafeHwnd());
+    }
+    CaptureKeyMessage(keys_[release ? 1 : 0], release, static_cast<uint32_t>(msg.wParam),
+                      static_cast<uint32_t>(msg.lParam));
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// A skinned edit that shows the name of the last key pressed or released in
+// it and keeps that key as input records: the last press and the last
+// release, one after the other (56 bytes). Every key message is consumed
+// while it has the focus, Tab, Enter and Escape included.
+#include <array>
+
+#include "model/InputRecord.h"
+#include "skin/SkinEdit.h"
+
+class CSkinKeyCapture : public CSkinEdit {
+public:
+    // [0] the last press, [1] the last release; type 0 where none was seen.
+    const std::array<InputRecord, 2>& Keys() const { return keys_; }
+    void SetKeys(const std::array<InputRecord, 2>& keys) { keys_ = keys; }
+
+protected:
+    bool PreTranslateMessage(MSG& msg) override;
+
+private:
+    std::array<InputRecord, 2> keys_{};
+};

@@ -1,0 +1,58 @@
+#include "skin/SkinPaint.h"
+
+#include "skin/SkinDialog.h"
+
+namespace {
+void Record(Gdiplus::Status status, int* lastStatus) {
+    if (status != Gdiplus::Ok && lastStatus) *lastStatus = status;
+}
+
+// The family of `name`, or the generic sans-serif family when the system
+// has no such font. Never null.
+std::unique_ptr<Gdiplus::FontFamily> FamilyOrFallback(const std::wstring& name) {
+    auto family = std::make_unique<Gdiplus::FontFamily>(name.c_str());
+    if (family->IsAvailable()) return family;
+    return std::unique_ptr<Gdiplus::FontFamily>(Gdiplus::FontFamily::GenericSansSerif()->Clone());
+}
+}  // namespace
+
+std::unique_ptr<Gdiplus::Bitmap> CutSlice(const CSkinDialog& skin, HWND control, SkinState state, int controlIndex) {
+    Gdiplus::Bitmap* image = skin.Image(state, SkinImageIndex(state, controlIndex, skin.CurrentImageIndex()));
+    if (!HasImage(image)) return nullptr;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, skin.GetSafeHwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return std::unique_ptr<Gdiplus::Bitmap>(
+        image->Clone(static_cast<INT>(r.left), static_cast<INT>(r.top), static_cast<INT>(r.right - r.left),
+                     static_cast<INT>(r.bottom - r.top), image->GetPixelFormat()));
+}
+
+void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus::Rect& dest, int* lastStatus) {
+    if (!HasImage(image)) return;
+    Record(graphics.DrawImage(image, dest), lastStatus);
+}
+
+void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::RectF& layout,
+                  const SkinFont& font, uint32_t argb, const Gdiplus::StringFormat* format, int* lastStatus) {
+    if (text.empty()) return;
+    const auto family = FamilyOrFallback(font.family);
+    const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
+    const Gdiplus::SolidBrush brush{Gdiplus::Color(argb)};
+    Record(graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &gdiplusFont, layout, format, &brush),
+           lastStatus);
+}
+
+HFONT CreateGdiFont(const SkinFont& font) {
+    const auto family = FamilyOrFallback(font.family);
+    const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
+    // Without a window yet, the logical font is taken for the screen.
+    const HDC screen = GetDC(nullptr);
+    LOGFONTW logFont{};
+    Gdiplus::Status status = Gdiplus::GenericError;
+    {
+        Gdiplus::Graphics graphics(screen);
+        status = gdiplusFont.GetLogFontW(&graphics, &logFont);
+    }
+    ReleaseDC(nullptr, screen);
+    return status == Gdiplus::Ok ? CreateFontIndirectW(&logFont) : nullptr;
+}

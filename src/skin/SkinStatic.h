@@ -1,0 +1,11 @@
+#pragma once
+// An owner-drawn label: the Normal (or, disabled, the Disable) slice of its
+// skin parent and its text. Hovering does not change its face.
+#include "framework/Static.h"
+#include "skin/SkinControl.h"
+
+class CSkinStatic : public CSkinControl<CStatic> {
+protected:
+    void OnSkinInit() override;
+    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+};
