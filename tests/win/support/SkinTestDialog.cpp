@@ -1,0 +1,79 @@
+#include "win/support/SkinTestDialog.h"
+
+#include "win/support/GdiplusSession.h"
+#include "win/support/MessagePump.h"
+#include "win/support/TestIds.h"
+
+uint32_t StateColour(SkinState state, int index) {
+    static const uint32_t base[kSkinStateCount] = {0x102030, 0x303030, 0x505050, 0x106010, 0x601060, 0x101090};
+    return base[static_cast<int>(state)] + static_cast<uint32_t>(index) * 0x140000;
+}
+
+namespace {
+SharedBitmap PlainImage(uint32_t rgb) {
+    auto bitmap = std::make_shared<Gdiplus::Bitmap>(SkinTestDialog::kWidth, SkinTestDialog::kHeight,
+                                                    PixelFormat32bppRGB);
+    Gdiplus::Graphics graphics(bitmap.get());
+    graphics.Clear(Gdiplus::Color(0xFF000000 | rgb));
+    return bitmap;
+}
+
+constexpr SkinState kAllStates[] = {SkinState::Normal,       SkinState::Disable,  SkinState::DisableSelected,
+                                    SkinState::Over,         SkinState::OverSelected, SkinState::Selected};
+}  // namespace
+
+SkinTestDialog::SkinTestDialog() : CSkinDialog(IDD_SKIN_TEST) {
+    EnsureGdiplus();
+    for (SkinState state : kAllStates)
+        for (int i = 0; i < 3; ++i) AddImage(state, PlainImage(StateColour(state, i)));
+}
+
+SkinTestDialog::SkinTestDialog(const std::wstring& resFolder, std::u16string_view set) : CSkinDialog(IDD_SKIN_TEST) {
+    EnsureGdiplus();
+    for (SkinState state : kAllStates) {
+        const std::u16string suffix(SkinStateSuffix(state));
+        AddImage(state, LoadSkinBitmap(resFolder + std::wstring(set.begin(), set.end()) +
+                                       std::wstring(suffix.begin(), suffix.end()) + L".bmp"));
+    }
+}
+
+SkinTestDialog::~SkinTestDialog() { DestroyWindow(); }
+
+void SkinTestDialog::Open(int x, int y) {
+    Create(nullptr);
+    SetWindowPos(GetSafeHwnd(), HWND_TOP, x, y, kWidth, kHeight, SWP_SHOWWINDOW);
+    SetForegroundWindow(GetSafeHwnd());
+    PumpFor(std::chrono::milliseconds(100));
+}
+
+int SkinTestDialog::Clicks(int id) const {
+    const auto it = clicks_.find(id);
+    return it == clicks_.end() ? 0 : it->second;
+}
+
+BOOL SkinTestDialog::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    struct Place {
+        CWnd& control;
+        int id, x, y, w, h;
+    };
+    const Place places[] = {
+        {button, IDC_T_BUTTON, 10, 10, 80, 30},   {blank, IDC_T_BLANK, 100, 10, 40, 30},
+        {indexed, IDC_T_INDEXED, 150, 10, 80, 30}, {check, IDC_T_CHECK, 10, 50, 120, 24},
+        {narrow, IDC_T_NARROW, 140, 50, 20, 24},   {radio1, IDC_T_RADIO1, 10, 80, 90, 24},
+        {radio2, IDC_T_RADIO2, 110, 80, 90, 24},   {radio3, IDC_T_RADIO3, 210, 80, 90, 24},
+        {after, IDC_T_AFTER, 310, 80, 60, 24},     {label, IDC_T_STATIC, 10, 110, 100, 20},
+        {link, IDC_T_LINK, 120, 110, 100, 20},     {edit, IDC_T_EDIT, 10, 140, 200, 24},
+        {keys, IDC_T_KEYS, 10, 170, 200, 24},      {fallback, IDC_T_FALLBACK, 230, 140, 150, 24},
+    };
+    for (const Place& p : places) {
+        p.control.SubclassDlgItem(static_cast<UINT>(p.id), *this);
+        p.control.Move(p.x, p.y, p.w, p.h);
+    }
+    return TRUE;
+}
+
+bool SkinTestDialog::OnCommand(WPARAM wp, LPARAM lp) {
+    if (HIWORD(wp) == BN_CLICKED && lp) ++clicks_[LOWORD(wp)];
+    return CSkinDialog::OnCommand(wp, lp);
+}

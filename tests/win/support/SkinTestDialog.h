@@ -1,0 +1,52 @@
+#pragma once
+// A modeless skinned dialog with one control of every kind, placed at fixed
+// pixel rectangles. By default its state images are plain colours, one per
+// state and image index (StateColour), so that a test can tell from one
+// pixel which slice a control shows. It counts the click notifications that
+// reach it.
+#include <map>
+#include <string>
+
+#include "skin/SkinButton.h"
+#include "skin/SkinCheckBox.h"
+#include "skin/SkinDialog.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinHyperLink.h"
+#include "skin/SkinKeyCapture.h"
+#include "skin/SkinRadioBox.h"
+#include "skin/SkinStatic.h"
+
+// The colour (0x00RRGGBB) of image `index` of the plain images for `state`.
+uint32_t StateColour(SkinState state, int index);
+
+class SkinTestDialog : public CSkinDialog {
+public:
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 300;
+
+    // Plain images, three per state, and no mask.
+    SkinTestDialog();
+    // The images of a generated set instead (names as in the res folder).
+    explicit SkinTestDialog(const std::wstring& resFolder, std::u16string_view set);
+    ~SkinTestDialog() override;
+
+    // Creates the window, shows it at (x, y) of the screen and paints it.
+    void Open(int x = 40, int y = 40);
+    int Clicks(int id) const;
+
+    CSkinButton button, blank, indexed;
+    CSkinCheckBox check, narrow;
+    CSkinRadioBox radio1, radio2, radio3;
+    CSkinButton after;
+    CSkinStatic label, fallback;
+    CSkinHyperLink link;
+    CSkinEdit edit;
+    CSkinKeyCapture keys;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(WPARAM wp, LPARAM lp) override;
+
+private:
+    std::map<int, int> clicks_;
+};
