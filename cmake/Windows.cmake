@@ -70,4 +70,3 @@ if(QORN_TESTS)
     target_link_libraries(e2e_tests PRIVATE kbsim_client qorn_win gtest gmock gtest_main)
     qorn_own_code(e2e_tests)
 endif()
-
