@@ -21,6 +21,11 @@ void CSkinEdit::RedrawNow() const {
 
 LRESULT CSkinEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_WINDOWPOSCHANGED:
+        // Moved or resized: the next paint cuts the slice at the new place.
+        if ((reinterpret_cast<const WINDOWPOS*>(lp)->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            background_.Reset();
+        break;
     case WM_SKIN_HOVER:
         SetHovering(wp != 0);
         UseBackground(wp ? SkinState::Over : SkinState::Normal);

@@ -33,7 +33,7 @@ THEME = {
 FACE = {
     "normal": (rgb("#2b333f"), rgb("#465162"), 1.0, THEME["glyph"]),
     "hover": (rgb("#35424f"), THEME["accent"], 2.0, THEME["accent"]),
-    "pressed": (THEME["accent_dark"], rgb("#c4f577"), 2.0, rgb("#ffffff")),
+    "pressed": (rgb("#2d4a0e"), rgb("#c4f577"), 2.0, rgb("#ffffff")),
     "disabled": (rgb("#1f242b"), rgb("#2c323b"), 1.0, THEME["glyph_disabled"]),
 }
 
@@ -178,8 +178,10 @@ def _down(ctx):
 
 
 def _record(ctx):
+    # Red while usable; a disabled button keeps the grey it was given.
+    if ctx.get_source().get_rgba()[:3] != THEME["glyph_disabled"]:
+        ctx.set_source_rgb(*rgb("#e5484d"))
     ctx.arc(0, 0, 0.75, 0, 2 * math.pi)
-    ctx.set_source_rgb(*rgb("#e5484d"))
     ctx.fill()
 
 

@@ -1,5 +1,6 @@
 #include "win/support/SkinTestDialog.h"
 
+#include "platform/win32/UniqueResource.h"
 #include "win/support/GdiplusSession.h"
 #include "win/support/MessagePump.h"
 #include "win/support/TestIds.h"
@@ -41,7 +42,10 @@ SkinTestDialog::~SkinTestDialog() { DestroyWindow(); }
 
 void SkinTestDialog::Open(int x, int y) {
     Create(nullptr);
-    SetWindowPos(GetSafeHwnd(), HWND_TOP, x, y, kWidth, kHeight, SWP_SHOWWINDOW);
+    // A window shaped by its mask keeps the mask's size.
+    const UniqueGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    const bool shaped = GetWindowRgn(GetSafeHwnd(), region.Get()) != ERROR;
+    SetWindowPos(GetSafeHwnd(), HWND_TOP, x, y, kWidth, kHeight, SWP_SHOWWINDOW | (shaped ? SWP_NOSIZE : 0));
     SetForegroundWindow(GetSafeHwnd());
     PumpFor(std::chrono::milliseconds(100));
 }

@@ -30,7 +30,8 @@ public:
     explicit SkinTestDialog(const std::wstring& resFolder, std::u16string_view set);
     ~SkinTestDialog() override;
 
-    // Creates the window, shows it at (x, y) of the screen and paints it.
+    // Creates the window, shows it at (x, y) of the screen and paints it;
+    // kWidth x kHeight unless a mask gave it its size.
     void Open(int x = 40, int y = 40);
     int Clicks(int id) const;
 
