@@ -5,21 +5,12 @@
 #include "qornctl/Command.h"
 
 namespace {
-std::vector<Command>& Registry() {
-    static std::vector<Command> commands;
-    return commands;
-}
-
 int Usage(std::ostream& os) {
     os << "usage: qornctl COMMAND [ARGS]\n\ncommands:\n";
     for (const Command& c : Commands()) os << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
     return 2;
 }
 }  // namespace
-
-const std::vector<Command>& Commands() { return Registry(); }
-
-CommandRegistration::CommandRegistration(Command command) { Registry().push_back(std::move(command)); }
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage(std::cerr);
