@@ -6,28 +6,11 @@
 #include "macro/DocMacroSet.h"
 #include "model/DocProfileSet.h"
 #include "platform/StdFileStore.h"
-#include "qornctl/Command.h"
 #include "support/FakeUserPrompt.h"
+#include "support/RunCommand.h"
 #include "support/TempDir.h"
 
 namespace {
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCommand(const std::string& name, std::vector<std::string> args) {
-    for (const Command& c : Commands())
-        if (c.name == name) {
-            std::ostringstream out, err;
-            const int code = c.run(args, out, err);
-            return {code, out.str(), err.str()};
-        }
-    ADD_FAILURE() << "no command " << name;
-    return {-1, "", ""};
-}
-
 class Qornctl : public ::testing::Test {
 protected:
     std::string File(const std::string& name) const { return (dir / name).string(); }
@@ -54,10 +37,10 @@ TEST_F(Qornctl, NewWritesTheFirstRunFiles) {
     EXPECT_EQ(RunCommand("new", {File("x.MCS")}).code, 0);
     EXPECT_EQ(ReadFileBytes(dir / "x.MCS"), (Bytes{0, 0, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0}));
 
-    const Result bad = RunCommand("new", {File("x.txt")});
+    const CommandResult bad = RunCommand("new", {File("x.txt")});
     EXPECT_EQ(bad.code, 2);
     EXPECT_NE(bad.err.find("usage"), std::string::npos);
-    const Result noFolder = RunCommand("new", {File("none/x.pfs")});
+    const CommandResult noFolder = RunCommand("new", {File("none/x.pfs")});
     EXPECT_EQ(noFolder.code, 1);
     EXPECT_EQ(noFolder.err, File("none/x.pfs") + " contains an invalid path.\n");
 }
@@ -69,11 +52,11 @@ TEST_F(Qornctl, CheckAcceptsGoodFilesAndRejectsDamagedOnes) {
     Bytes cut = ReadFileBytes(dir / "good.pfs");
     cut.resize(cut.size() / 2);
     WriteFileBytes(dir / "cut.pfs", cut);
-    const Result truncated = RunCommand("check", {File("cut.pfs")});
+    const CommandResult truncated = RunCommand("check", {File("cut.pfs")});
     EXPECT_EQ(truncated.code, 1);
     EXPECT_EQ(truncated.err, "Unexpected file format.\n");
 
-    const Result missing = RunCommand("check", {File("gone.mcs")});
+    const CommandResult missing = RunCommand("check", {File("gone.mcs")});
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, File("gone.mcs") + " was not found.\n");
 
@@ -95,7 +78,7 @@ TEST_F(Qornctl, DumpShowsEveryArchivedField) {
     p.keys[0x41].mouseInputs[0].Bytes()[4] = 0xFB;  // dx = -5
     for (int i = 5; i < 8; ++i) p.keys[0x41].mouseInputs[0].Bytes()[static_cast<std::size_t>(i)] = 0xFF;
     Save(p, "p.pf");
-    const Result r = RunCommand("dump", {File("p.pf")});
+    const CommandResult r = RunCommand("dump", {File("p.pf")});
     ASSERT_EQ(r.code, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["kind"], "profile");
@@ -132,7 +115,7 @@ TEST_F(Qornctl, DumpShowsEveryArchivedField) {
 
 TEST_F(Qornctl, DumpReportsUnreadableFiles) {
     WriteFileBytes(dir / "bad.mc", {0, 0, 0xFF});
-    const Result r = RunCommand("dump", {File("bad.mc")});
+    const CommandResult r = RunCommand("dump", {File("bad.mc")});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Unexpected file format.\n");
     EXPECT_TRUE(r.out.empty());

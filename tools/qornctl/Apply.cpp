@@ -10,45 +10,24 @@
 #include "device/KeyboardCommands.h"
 #include "device/sim/KeyboardSimulator.h"
 #include "model/DocProfileSet.h"
-#include "platform/IUserPrompt.h"
-#include "platform/StdFileStore.h"
 #include "platform/Utf.h"
 #include "platform/VirtualClock.h"
 #include "qornctl/Command.h"
+#include "qornctl/DataFile.h"
 #include "qornctl/SimulatorJson.h"
 
 namespace {
-// The profile set's file messages, for the error stream; questions are not asked.
-class StreamPrompt final : public IUserPrompt {
-public:
-    explicit StreamPrompt(std::ostream& err) : err_(err) {}
-    void Warn(std::u16string_view text) override {
-        err_ << ToUtf8(text) << "\n";
-        warned = true;
-    }
-    bool AskYesNo(std::u16string_view) override { return false; }
-    bool warned = false;
-
-private:
-    std::ostream& err_;
-};
-
-bool IsProfileSetPath(const std::string& path) {
-    return path.size() > 4 && path.compare(path.size() - 4, 4, ".pfs") == 0;
-}
-
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args.size() > 2 || !IsProfileSetPath(args[0])) {
+    if (args.empty() || args.size() > 2 || KindOfPath(args[0]) != DataKind::ProfileSet) {
         err << "usage: qornctl apply FILE.pfs [NAME]\n";
         return 2;
     }
-    StdFileStore files;
-    StreamPrompt prompt(err);
+    CommandIo cio;
     CDocProfileSet set;
-    set.OnOpenDocument(FromUtf8(args[0]), DocumentIo{files, prompt});
+    set.OnOpenDocument(FromUtf8(args[0]), cio.io);
     // The set falls back to a default profile when the file is unreadable;
     // that is not the file's profile, so it is an error here.
-    if (prompt.warned) return 1;
+    if (cio.prompt.Report(err)) return 1;
     const std::u16string name = args.size() == 2 ? FromUtf8(args[1]) : set.currentName;
     const CDocProfile* profile = set.Find(name);
     if (!profile) {
