@@ -43,9 +43,6 @@ public:
     // One command exchange of up to five attempts, 10 ms apart; true only if
     // the keyboard confirmed exactly this command and value.
     bool SendCommand(int command, uint8_t value);
-    // One feature-report write or read; on success packet bytes 0..3 become
-    // what the device returned.
-    bool ControlTransfer(bool write, DevicePacket& packet);
 
     // Sends the interception table and the gaming flags.
     bool UploadKeyTable();
@@ -62,6 +59,10 @@ public:
     void SetReportReceiver(ReportHandover::Receiver receiver) { handover_->SetReceiver(std::move(receiver)); }
 
 private:
+    // One feature-report write or read; on success packet bytes 0..3 become
+    // what the device returned.
+    bool ControlTransfer(bool write, DevicePacket& packet);
+
     IDeviceIo& io_;
     IClock& clock_;
     std::shared_ptr<IDeviceHandle> device_;

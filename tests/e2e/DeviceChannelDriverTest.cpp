@@ -1,29 +1,19 @@
 // The channel over the program's own Win32 device path against the simulated
 // keyboard's driver: handshake, reports through the listener, a close that
-// ends the listener and releases the device.
+// ends the listener, and a second open with a fresh listener.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <thread>
 
 #include "device/DeviceChannel.h"
 #include "device/KeyboardCommands.h"
 #include "device/win32/Win32DeviceIo.h"
 #include "kbsim/win32/KbSimClient.h"
 #include "platform/SteadyClock.h"
+#include "support/WaitUntil.h"
 
 namespace {
-template <class Condition>
-bool WaitUntil(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
 class DeviceChannelDriver : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -88,7 +78,7 @@ TEST_F(DeviceChannelDriver, ReportsReachTheReceiverAndCloseEndsTheListener) {
     EXPECT_EQ(log.back().command, 4);
     EXPECT_EQ(log.back().value, 0);
 
-    // The device was really let go: it opens again, and a fresh listener works.
+    // It opens again, and the fresh listener delivers.
     ASSERT_TRUE(channel.Open());
     const int again = received;
     ASSERT_EQ(harness_.Inject(report), DWORD(ERROR_SUCCESS));

@@ -2,14 +2,13 @@
 // A channel wired to the keyboard simulator on a virtual clock, with the
 // test's thread as the clock's activity, and readers of what the simulator
 // received.
-#include <chrono>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "device/DeviceChannel.h"
 #include "device/sim/KeyboardSimulator.h"
 #include "platform/VirtualClock.h"
+#include "support/WaitUntil.h"
 
 struct SimulatedLink {
     CVirtualClock clock;
@@ -17,17 +16,6 @@ struct SimulatedLink {
     KeyboardSimulator keyboard{clock};
     CDeviceChannel channel{keyboard, clock};
 };
-
-// Polls `condition` until it holds or five seconds pass; returns whether it held.
-template <class Condition>
-bool WaitUntil(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
 
 using CommandList = std::vector<std::pair<int, int>>;
 
