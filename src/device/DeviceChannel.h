@@ -55,7 +55,8 @@ public:
     uint8_t GamingFlags() const { return gamingFlags_; }
     void SetGamingFlag(uint8_t bit, bool on);
 
-    // Where reports go; see ReportHandover::SetReceiver for the waiting rule.
+    // Where reports go; see ReportHandover::SetReceiver for the waiting rule:
+    // never drop a receiver from a thread it may block on.
     void SetReportReceiver(ReportHandover::Receiver receiver) { handover_->SetReceiver(std::move(receiver)); }
 
 private:
