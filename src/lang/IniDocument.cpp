@@ -3,25 +3,12 @@
 #include <algorithm>
 
 namespace {
-// Blanks as the profile functions see them: the Unicode spaces plus the DOS
-// end-of-file mark, which old files carry.
-bool IsBlank(char16_t c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
-}
+// Blanks as the profile functions see them: the ASCII white space plus the
+// DOS end-of-file mark, which old files carry. Other Unicode spaces are text.
+bool IsBlank(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
 
-// Lower case of the letters of the Latin, Greek and Cyrillic alphabets and
-// of the full-width Latin letters; other characters compare as they are.
-char16_t Fold(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F) || (c >= 0xFF21 && c <= 0xFF3A))
-        return static_cast<char16_t>(c + 0x20);
-    if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
-    if (((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) && c % 2 == 0) return static_cast<char16_t>(c + 1);
-    if (((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) && c % 2 == 1) return static_cast<char16_t>(c + 1);
-    return c;
-}
+// Names compare without regard to case of the ASCII letters only.
+char16_t Fold(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c; }
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
     return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return Fold(x) == Fold(y); });
@@ -54,8 +41,9 @@ void IniDocument::Parse() {
     std::size_t next = 0;
     while (next < t.size()) {
         std::size_t begin = next;
-        const std::size_t newline = t.find(u'\n', begin);
-        next = newline == std::u16string::npos ? t.size() : newline + 1;
+        const std::size_t lineBreak = t.find_first_of(u"\r\n", begin);
+        next = lineBreak == std::u16string::npos ? t.size() : lineBreak + 1;
+        if (next < t.size() && t[next - 1] == u'\r' && t[next] == u'\n') ++next;
         std::size_t end = next;
         while (begin < end && IsBlank(t[begin])) ++begin;
         while (end > begin && IsBlank(t[end - 1])) --end;
@@ -64,7 +52,7 @@ void IniDocument::Parse() {
         const std::u16string_view line(t.data() + begin, end - begin);
         const std::size_t close = line.rfind(u']');
         if (line[0] == u'[' && close != std::u16string_view::npos) {
-            sections_.push_back({std::u16string(line.substr(1, close - 1)), {}, next});
+            sections_.push_back({std::u16string(Trim(line.substr(1, close - 1))), {}, next});
             continue;
         }
         if (sections_.empty()) continue;
@@ -122,7 +110,7 @@ bool IniDocument::Write(std::u16string_view section, std::u16string_view key, st
     while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
     std::u16string& t = ini_.text;
     const std::u16string br = LineBreak();
-    const auto breakBefore = [&](std::size_t at) { return at > 0 && t[at - 1] != u'\n' ? br : std::u16string(); };
+    const auto breakBefore = [&](std::size_t at) { return at > 0 && t[at - 1] != u'\n' && t[at - 1] != u'\r' ? br : std::u16string(); };
     const std::u16string entry = std::u16string(Trim(key)) + u"=" + std::u16string(value) + br;
 
     if (const Section* s = FindSection(section)) {

@@ -1,12 +1,13 @@
 #pragma once
 // An INI file in memory, read and changed the way the Windows profile-string
 // functions (GetPrivateProfileStringW, WritePrivateProfileStringW) do it:
-// - lines end at '\n'; blanks (with '\r' and the DOS end-of-file mark 0x1A)
-//   around lines, names and values do not count;
+// - lines end at '\r' or '\n'; ASCII blanks and the DOS end-of-file mark
+//   0x1A around lines, names and values do not count;
 // - "[name]" opens a section (the name runs to the last ']' of the line);
 //   "name=value" is a key, a line without '=' a key without value; a comment
 //   line such as "; text" is a key nobody asks for;
-// - section and key names match without regard to case; the first section
+// - section and key names match without regard to ASCII case (other
+//   letters must match exactly, as under Wine); the first section
 //   of a name is the only one searched, and its first key of a name wins;
 // - a value read is cut to 259 units (the 260-unit buffer) and loses one
 //   pair of matching quotes around it.

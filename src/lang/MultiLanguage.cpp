@@ -14,7 +14,7 @@ void CMultiLanguage::SetLanguage(const std::u16string& name) {
         texts.clear();
         Load();
         // Failure is allowed: the language then applies for this run only.
-        (void)WriteProfileString(ProfilePath(languageFile), u"Language", u"Default", languageName, *codePage);
+        (void)WriteProfileValue(ProfilePath(languageFile), u"Language", u"Default", languageName, *codePage);
     }
     ApplyLanguage();
 }

@@ -20,8 +20,8 @@ class ICodePage;
 
 class CMultiLanguage {
 public:
-    virtual ~CMultiLanguage() = default;
     virtual void ApplyLanguage() = 0;
+    virtual ~CMultiLanguage() = default;
 
     // When `name` differs from languageName, or both are empty: reloads the
     // table from languageFile (an empty name takes the file's "Default") and

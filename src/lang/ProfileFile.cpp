@@ -32,7 +32,7 @@ IniDocument ReadProfile(const std::filesystem::path& file, const ICodePage& code
     return bytes ? IniDocument(DecodeIni(*bytes, codePage)) : IniDocument();
 }
 
-bool WriteProfileString(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
                         std::u16string_view value, const ICodePage& codePage) {
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);

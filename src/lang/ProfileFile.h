@@ -18,5 +18,5 @@ IniDocument ReadProfile(const std::filesystem::path& file, const ICodePage& code
 
 // Sets one value as WritePrivateProfileStringW does, creating the file (ANSI)
 // when missing. False when the file could not be written.
-bool WriteProfileString(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
                         std::u16string_view value, const ICodePage& codePage);

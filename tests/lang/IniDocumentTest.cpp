@@ -6,12 +6,15 @@ namespace {
 IniDocument Doc(std::u16string text) { return IniDocument(IniText{IniEncoding::Utf16Le, std::move(text)}); }
 }  // namespace
 
-TEST(IniDocument, NamesMatchWithoutCaseAndBlanksDoNotCount) {
-    const IniDocument doc = Doc(u"  [English]  \r\n\t ID1 \t=  Save As  \r\n[Stra\u00dfe \u00c4]\r\n\u00d6l=1\r\n");
+TEST(IniDocument, NamesMatchWithoutAsciiCaseAndBlanksDoNotCount) {
+    const IniDocument doc =
+        Doc(u"  [English]  \r\n\t ID1 \t=  Save As  \r\n[ \u00c9t\u00e9 ]\r\n\u00a0k\u3000= \u00a0x\u3000 \r\n");
     EXPECT_EQ(doc.Read(u"english", u"id1"), u"Save As");
     EXPECT_EQ(doc.Read(u"  ENGLISH ", u" ID1\t"), u"Save As");
-    EXPECT_EQ(doc.Read(u"STRASSE \u00e4", u"\u00f6l"), u"");  // no folding of ß to ss
-    EXPECT_EQ(doc.Read(u"stra\u00dfe \u00e4", u"\u00f6L"), u"1");
+    // Other letters match only as they are; other spaces are text.
+    EXPECT_EQ(doc.Read(u"\u00c9T\u00c9", u"\u00a0k\u3000"), u"");
+    EXPECT_EQ(doc.Read(u"\u00c9t\u00e9", u"\u00a0K\u3000"), u"\u00a0x\u3000");
+    EXPECT_EQ(doc.Read(u"\u00c9t\u00e9", u"k"), u"");
 }
 
 TEST(IniDocument, MissingKeysSectionsAndValuesGiveTheFallback) {
@@ -37,20 +40,19 @@ TEST(IniDocument, OnlyTheFirstSectionAndKeyOfANameCount) {
 }
 
 TEST(IniDocument, SectionHeadersRunToTheLastBracket) {
-    const IniDocument doc = Doc(u"[a]b] trailing\nk=1\n[open\nj=2\n[ spaced ]\nm=3\n");
+    const IniDocument doc = Doc(u"[a]b] trailing\nk=1\n[open\nj=2\n[ spaced\t]\nm=3\n[]\nn=4\n");
     EXPECT_EQ(doc.Read(u"a]b", u"k"), u"1");
-    EXPECT_EQ(doc.Read(u"a]b", u"j"), u"2");      // "[open" is a key line of the section before
-    EXPECT_EQ(doc.Read(u"spaced", u"m"), u"");    // the name keeps its inner blanks
-    EXPECT_EQ(doc.Read(u" spaced ", u"m"), u"");  // and lookups trim theirs
+    EXPECT_EQ(doc.Read(u"a]b", u"j"), u"2");  // "[open" is a key line of the section before
+    EXPECT_EQ(doc.Read(u"spaced", u"m"), u"3");
+    EXPECT_EQ(doc.Read(u"a]b", u"n"), u"");   // a section without name is no one's
 }
 
-TEST(IniDocument, LinesEndAtLineFeedsOnly) {
-    // A carriage return alone ends no line; after a header it is ignored
-    // with the rest of the header line, inside a value it stays.
-    const IniDocument doc = Doc(u"[S]\ra=1\n\x1A c=3\rd=4 \x1A\n");
-    EXPECT_EQ(doc.Read(u"S", u"a"), u"");
-    EXPECT_EQ(doc.Read(u"S", u"c"), u"3\rd=4");
-    EXPECT_EQ(doc.Read(u"S", u"d"), u"");
+TEST(IniDocument, LinesEndAtEitherLineBreakCharacter) {
+    const IniDocument doc = Doc(u"[S]\ra=1\n\x1A c=3\rd=4 \x1A\n\n\r\r[T]\r\ne=5");
+    EXPECT_EQ(doc.Read(u"S", u"a"), u"1");
+    EXPECT_EQ(doc.Read(u"S", u"c"), u"3");
+    EXPECT_EQ(doc.Read(u"S", u"d"), u"4");
+    EXPECT_EQ(doc.Read(u"T", u"e"), u"5");
 }
 
 TEST(IniDocument, OnePairOfMatchingQuotesIsRemoved) {
