@@ -71,10 +71,23 @@ void CMainApp::GrantFolderAccess() const {
         (void)GrantModifyToEveryone(path);  // a file that is missing or refused stays as it is
 }
 
-void CMainApp::LoadDocuments() { documentsLoaded_ = true; }
+namespace {
+std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+}  // namespace
+
+// A missing or unreadable file is reported by the document itself, once,
+// and the run goes on with that set empty.
+void CMainApp::LoadDocuments() {
+    macroSet_.OnOpenDocument(U16(MacroFilePath()), DocumentContext());
+    profileSet_.OnOpenDocument(U16(ProfileFilePath()), DocumentContext());
+    documentsLoaded_ = true;
+}
 
 void CMainApp::SaveDocuments() {
     if (!documentsLoaded_) return;
+    // Each document reports its own write failure; the other is still saved.
+    macroSet_.OnSaveDocument(U16(MacroFilePath()), DocumentContext());
+    profileSet_.OnSaveDocument(U16(ProfileFilePath()), DocumentContext());
     // Files created by this save get the same access as those found at start.
     GrantFolderAccess();
 }
@@ -102,6 +115,8 @@ bool CMainApp::InitInstance() {
     }
     GrantFolderAccess();
     LoadDocuments();
+    // Without the keyboard the program runs on; its arrival is handled later.
+    (void)channel_.Open();
     RunMainWindow();
     return false;
 }
@@ -110,6 +125,7 @@ int CMainApp::ExitInstance() {
     SaveDocuments();
     if (gdiplusStarted_) Gdiplus::GdiplusShutdown(gdiplusToken_);
     gdiplusStarted_ = false;
+    channel_.Close();
     if (socketsStarted_) WSACleanup();
     socketsStarted_ = false;
     return 0;

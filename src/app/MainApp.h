@@ -7,6 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "device/DeviceChannel.h"
+#include "device/win32/Win32DeviceIo.h"
+#include "framework/Win32UserPrompt.h"
+#include "macro/DocMacroSet.h"
+#include "model/DocProfileSet.h"
+#include "platform/StdFileStore.h"
+#include "platform/SteadyClock.h"
+
 class CMainApp {
 public:
     static constexpr const wchar_t* kMainWindowClass = L"{65306E26-72AF-4365-B4D6-62EA1575C3B1}";
@@ -28,6 +36,11 @@ public:
     // that they would overwrite the user's files with empty sets.
     void SaveDocuments();
     const std::wstring& ApplicationFolder() const { return folder_; }
+    CDocProfileSet& ProfileSet() { return profileSet_; }
+    CDocMacroSet& MacroSet() { return macroSet_; }
+    CDeviceChannel& Channel() { return channel_; }
+    // Files and messages for the documents' open and save operations.
+    DocumentIo DocumentContext() { return DocumentIo{files_, prompt_}; }
     // The data files and the language file, in the application folder.
     std::wstring MacroFilePath() const { return folder_ + L"\\qorn.mcs"; }
     std::wstring ProfileFilePath() const { return folder_ + L"\\qorn.pfs"; }
@@ -44,6 +57,13 @@ private:
 
     HINSTANCE instance_;
     std::wstring folder_;
+    CDocProfileSet profileSet_;
+    CDocMacroSet macroSet_;
+    StdFileStore files_;
+    Win32UserPrompt prompt_;
+    Win32DeviceIo deviceIo_;
+    CSteadyClock clock_;
+    CDeviceChannel channel_{deviceIo_, clock_};
     ULONG_PTR gdiplusToken_ = 0;
     bool gdiplusStarted_ = false;
     bool socketsStarted_ = false;

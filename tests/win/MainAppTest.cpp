@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+
+#include "platform/win32/UniqueResource.h"
+#include "win/support/AppProcess.h"
+#include "win/support/Capture.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr UINT kTrayNotify = WM_USER + 10;
+constexpr WPARAM kExitCommand = 16960;  // the tray menu's Exit
+constexpr ACCESS_MASK kModify = FILE_WRITE_DATA | FILE_APPEND_DATA | DELETE;
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The access that an explicit entry for Everyone grants on `path`; 0 if none.
+ACCESS_MASK EveryoneAccess(const std::wstring& path) {
+    PACL acl = nullptr;
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &acl,
+                              nullptr, &sd) != ERROR_SUCCESS)
+        return 0;
+    const UniqueLocalMemory<PSECURITY_DESCRIPTOR> owned(sd);
+    PSID sid = nullptr;
+    ConvertStringSidToSidW(L"S-1-1-0", &sid);
+    const UniqueLocalMemory<PSID> everyone(sid);
+    ACCESS_MASK mask = 0;
+    for (DWORD i = 0; acl && i < acl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        if (!GetAce(acl, i, reinterpret_cast<void**>(&ace)) || ace->Header.AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        if (EqualSid(&ace->SidStart, everyone.Get())) mask |= ace->Mask;
+    }
+    return mask;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+}  // namespace
+
+TEST(MainApp, FirstRunReportsEachMissingFileOnceStaysInTheTrayAndSavesAtExit) {
+    const std::wstring folder = MakeAppFolder(L"first");
+    DeleteFileW((TestProgramFolder() + L"qorn.pfs").c_str());
+    AppProcess app(folder);
+    ASSERT_TRUE(app.Started());
+
+    // Macros are read first, then profiles.
+    const std::wstring first = AnswerMessageBox(10000ms);
+    const std::wstring second = AnswerMessageBox(5000ms);
+    EXPECT_TRUE(EndsWith(first, L"qorn.mcs was not found.")) << std::string(first.begin(), first.end());
+    EXPECT_TRUE(EndsWith(second, L"qorn.pfs was not found.")) << std::string(second.begin(), second.end());
+
+    HWND main = WaitForMainWindow(10000ms);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(AnswerMessageBox(300ms), L"") << "no third message";
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(HasTrayIcon(main));
+
+    // A second copy ends at once and leaves the first alone and hidden.
+    {
+        AppProcess copy(folder);
+        DWORD code = 99;
+        EXPECT_TRUE(copy.WaitForExit(10000ms, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(WaitForMainWindow(0ms), main);
+    EXPECT_FALSE(IsWindowVisible(main));
+
+    PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+    EXPECT_TRUE(app.WaitForExit(10000ms));
+    EXPECT_TRUE(Exists(folder + L"qorn.mcs"));
+    EXPECT_TRUE(Exists(folder + L"qorn.pfs"));
+    EXPECT_FALSE(Exists(TestProgramFolder() + L"qorn.pfs")) << "written beside the caller";
+}
+
+TEST(MainApp, TrayDoubleClickShowsTheWindowAndClosingHidesItAgain) {
+    const std::wstring folder = MakeAppFolder(L"tray");
+    {
+        // A first run creates the data files.
+        AppProcess setup(folder);
+        AnswerMessageBox(10000ms);
+        AnswerMessageBox(5000ms);
+        HWND main = WaitForMainWindow(10000ms);
+        ASSERT_NE(main, nullptr);
+        PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+        ASSERT_TRUE(setup.WaitForExit(10000ms));
+    }
+    AppProcess app(folder);
+    HWND main = WaitForMainWindow(10000ms);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(AnswerMessageBox(500ms), L"") << "both files were there";
+    // Every user may change the data files; the folder is not opened up.
+    for (const wchar_t* file : {L"qorn.pfs", L"qorn.mcs"}) {
+        const ACCESS_MASK granted = EveryoneAccess(folder + file);
+        EXPECT_EQ(granted & kModify, kModify);
+    }
+    // Adding or replacing files in the folder stays with its owners.
+    EXPECT_EQ(EveryoneAccess(folder.substr(0, folder.size() - 1)) & kModify, 0u);
+
+    SendMessageW(main, kTrayNotify, 128, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(HasTrayIcon(main));
+    RECT r{};
+    GetWindowRect(main, &r);
+    EXPECT_EQ(r.right - r.left, 1050) << "sized by its mask";
+
+    // Another icon id is not ours: nothing happens, the answer is 1.
+    EXPECT_EQ(SendMessageW(main, kTrayNotify, 127, WM_LBUTTONDBLCLK), 1);
+    // Enter and Escape do nothing.
+    SendMessageW(main, WM_COMMAND, IDCANCEL, 0);
+    SendMessageW(main, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(IsWindowVisible(main));
+
+    SendMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(HasTrayIcon(main));
+    EXPECT_TRUE(app.Running());
+
+    PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+    EXPECT_TRUE(app.WaitForExit(10000ms));
+}

@@ -1,0 +1,92 @@
+#include "win/support/AppProcess.h"
+
+#include <shellapi.h>
+
+#include <thread>
+
+#include "win/support/Capture.h"
+
+namespace {
+void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((from + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileW((from + found.cFileName).c_str(), (to + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+template <typename Find>
+auto Poll(std::chrono::milliseconds timeout, Find find) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        auto result = find();
+        if (result || std::chrono::steady_clock::now() >= end) return result;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+}  // namespace
+
+std::wstring MakeAppFolder(const std::wstring& name) {
+    const std::wstring dist = TestProgramFolder() + L"..\\..\\dist\\";
+    const std::wstring root = TestProgramFolder() + L"apps\\";
+    const std::wstring folder = root + name + L"\\";
+    CreateDirectoryW(root.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* file : {L"qorn.pfs", L"qorn.mcs"}) DeleteFileW((folder + file).c_str());
+    CopyFileW((dist + L"Qorn.exe").c_str(), (folder + L"Qorn.exe").c_str(), FALSE);
+    CopyFolder(dist + L"res\\", folder + L"res\\");
+    return folder;
+}
+
+AppProcess::AppProcess(const std::wstring& folder) {
+    std::wstring command = L"\"" + folder + L"Qorn.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, TestProgramFolder().c_str(),
+                       &startup, &info)) {
+        process_.Reset(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+}
+
+// A test that failed half-way must not leave the program running.
+AppProcess::~AppProcess() {
+    if (Started() && Running()) {
+        TerminateProcess(process_.Get(), 1);
+        WaitForExit(std::chrono::milliseconds(5000));
+    }
+}
+
+bool AppProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD* code) const {
+    if (WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
+    if (code) GetExitCodeProcess(process_.Get(), code);
+    return true;
+}
+
+HWND WaitForMainWindow(std::chrono::milliseconds timeout) {
+    return Poll(timeout, [] { return FindWindowW(L"{65306E26-72AF-4365-B4D6-62EA1575C3B1}", nullptr); });
+}
+
+std::wstring AnswerMessageBox(std::chrono::milliseconds timeout) {
+    HWND box = Poll(timeout, [] { return FindWindowW(L"#32770", L"Qorn"); });
+    if (!box) return {};
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    // Wait until it is gone, so that the next search finds the next box.
+    Poll(timeout, [box] { return !IsWindow(box); });
+    return text;
+}
+
+bool HasTrayIcon(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = 128;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != 0;
+}

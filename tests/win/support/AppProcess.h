@@ -1,0 +1,39 @@
+#pragma once
+// The real program, run as its own process from a private copy of the
+// program folder (program and skin images), for start-up and shutdown tests.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "platform/win32/UniqueHandle.h"
+
+// A fresh folder holding Qorn.exe and res\, under the test program's
+// folder; `name` keeps tests apart. Returns it with a trailing backslash.
+std::wstring MakeAppFolder(const std::wstring& name);
+
+class AppProcess {
+public:
+    // Starts `folder`\Qorn.exe with the test program's folder as its current
+    // directory, so that any file the program wrote beside the caller shows.
+    explicit AppProcess(const std::wstring& folder);
+    ~AppProcess();
+    AppProcess(const AppProcess&) = delete;
+    AppProcess& operator=(const AppProcess&) = delete;
+
+    bool Started() const { return process_.Valid(); }
+    // True when the process ended within `timeout`; its exit code in *code.
+    bool WaitForExit(std::chrono::milliseconds timeout, DWORD* code = nullptr) const;
+    bool Running() const { return !WaitForExit(std::chrono::milliseconds(0)); }
+
+private:
+    UniqueHandle process_;
+};
+
+// The program's main window (found by its class), waiting up to `timeout`.
+HWND WaitForMainWindow(std::chrono::milliseconds timeout);
+// Waits for a message box of the program, returns its text and presses OK;
+// empty when none showed within `timeout`.
+std::wstring AnswerMessageBox(std::chrono::milliseconds timeout);
+// Whether the notification area holds icon 128 of `owner`.
+bool HasTrayIcon(HWND owner);
