@@ -16,17 +16,11 @@ thread_local HHOOK creationHook = nullptr;
 
 // The window that sent a notification, or null when the message has none.
 HWND NotifyingChild(HWND parent, UINT msg, WPARAM, LPARAM lp) {
+    if (IsCtlColorMessage(msg)) return reinterpret_cast<HWND>(lp);
     switch (msg) {
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
         return reinterpret_cast<HWND>(lp);
     case WM_DRAWITEM: {
         const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);

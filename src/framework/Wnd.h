@@ -14,6 +14,9 @@
 
 #include <string>
 
+// WM_CTLCOLORMSGBOX .. WM_CTLCOLORSTATIC: a control asks for its colours.
+constexpr bool IsCtlColorMessage(UINT msg) { return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC; }
+
 class CWnd {
 public:
     CWnd() = default;

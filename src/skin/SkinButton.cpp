@@ -13,13 +13,6 @@ void CSkinButton::SetImage(Gdiplus::Bitmap& source, int w, int h, int column) {
 
 void CSkinButton::OnSkinInit() { ModifyStyle(0, BS_OWNERDRAW); }
 
-bool CSkinButton::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg != WM_DRAWITEM) return CSkinControl<CButton>::OnChildNotify(msg, wp, lp, result);
-    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
-    *result = TRUE;
-    return true;
-}
-
 void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool disabled = item.itemState & ODS_DISABLED;
     const bool pressed = item.itemState & ODS_SELECTED;

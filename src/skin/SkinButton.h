@@ -13,8 +13,7 @@ public:
 
 protected:
     void OnSkinInit() override;
-    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
-    virtual void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
     SharedBitmap ownImage_;

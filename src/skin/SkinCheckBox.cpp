@@ -20,12 +20,7 @@ LRESULT CSkinCheckBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 bool CSkinCheckBox::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
         OnClicked();
-        return false;
-    }
-    if (msg == WM_DRAWITEM) {
-        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
-        *result = TRUE;
-        return true;
+        return false;  // the parent hears of the click too
     }
     return CSkinControl<CButton>::OnChildNotify(msg, wp, lp, result);
 }

@@ -20,8 +20,9 @@ protected:
     virtual void OnClicked();
     void SetTicked(int ticked) { ticked_ = ticked; }
 
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+
 private:
-    void DrawItem(const DRAWITEMSTRUCT& item);
 
     int ticked_ = 0;
     int indent_;

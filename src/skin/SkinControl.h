@@ -44,7 +44,17 @@ protected:
     virtual void OnSkinInit() {}
     virtual void OnHoverChanged(bool) {}
 
+    // Paints the control; called for the reflected WM_DRAWITEM of an
+    // owner-drawn control. The base draws nothing.
+    virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+        if (msg != WM_DRAWITEM) return T::OnChildNotify(msg, wp, lp, result);
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        *result = TRUE;
+        return true;
+    }
     void PreSubclassWindow() override {
         T::PreSubclassWindow();
         if (!this->IsCreating() && !initialised_) RunSkinInit();

@@ -76,19 +76,8 @@ void CSkinDialog::CenterOnOwner() const {
 }
 
 LRESULT CSkinDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_NCHITTEST:
-        if (dragAnywhere_) return HTCAPTION;
-        break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return OnCtlColor(msg, wp, lp);
-    }
+    if (msg == WM_NCHITTEST && dragAnywhere_) return HTCAPTION;
+    if (IsCtlColorMessage(msg)) return OnCtlColor(msg, wp, lp);
     return CDialogEx::WindowProc(msg, wp, lp);
 }
 

@@ -15,8 +15,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+
 private:
-    void DrawItem(const DRAWITEMSTRUCT& item);
     void OnClicked();
 
     bool visited_ = false;

@@ -7,5 +7,5 @@
 class CSkinStatic : public CSkinControl<CStatic> {
 protected:
     void OnSkinInit() override;
-    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
 };
