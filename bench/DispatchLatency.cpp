@@ -17,20 +17,21 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 
-// Notes when the first record arrives; waits take no time, so an
-// activation ends as soon as it has sent its records.
+// Notes when the first record arrives; waits only yield, so an activation
+// ends as soon as it has sent its records.
 class StampingSink final : public IInputSink, public IClock, public IHostActions {
 public:
     bool Send(const InputRecord&) override {
         if (!claimed_.exchange(true)) {
             stamp_ = Clock::now();
             sent_ = true;  // published after the stamp
+            sent_.notify_one();
         }
         return true;
     }
     void Tap(uint16_t, bool) override {}
     uint64_t NowMs() const override { return 0; }
-    void SleepMs(uint32_t) override {}
+    void SleepMs(uint32_t) override { std::this_thread::yield(); }
     bool Launch(const std::u16string&) override { return true; }
     void Suspend() override {}
 
@@ -39,8 +40,7 @@ public:
         sent_ = false;
     }
     Clock::time_point WaitForFirst() const {
-        while (!sent_.load()) {
-        }
+        sent_.wait(false);  // blocks rather than spins: the worker needs the core
         return stamp_;
     }
 

@@ -194,5 +194,3 @@ void CDispatcher::OnKeyboardRemoved() {
         for (CKeyAction& key : profile->keys) key.released = 1;
     previous_.fill(0);
 }
-
-void CDispatcher::EndActivations(CDocProfile& profile) { runner_.EndAndWait(profile.keys); }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,10 @@ public:
     // released and the next report's held keys as newly pressed.
     void OnKeyboardRemoved();
 
-    // Ends the activations that read `profile`'s keys and waits for them;
-    // call before the profile is deleted or overwritten.
-    void EndActivations(CDocProfile& profile);
+    // Ends the activations that read these keys and waits for them: a
+    // profile's keys before the profile is deleted or overwritten, one key
+    // before its assignment is replaced.
+    void EndActivations(std::span<CKeyAction> keys) { runner_.EndAndWait(keys); }
     // Ends and waits for every activation; at shutdown.
     void EndAllActivations() { runner_.EndAll(); }
     CActivationRunner& Runner() { return runner_; }

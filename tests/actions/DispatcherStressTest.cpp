@@ -105,7 +105,7 @@ TEST(DispatcherStress, PressesStreamWhileProfilesAreDeletedAndTheApplicationShut
         profiles.AddDefaultProfile(next);
         Assign(*profiles.Find(next));
         profiles.currentName = next;
-        dispatcher->EndActivations(*profiles.Find(old));
+        dispatcher->EndActivations(profiles.Find(old)->keys);
         profiles.RemoveProfile(old);
     }
 

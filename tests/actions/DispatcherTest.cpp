@@ -210,7 +210,7 @@ TEST(Dispatcher, EndingAProfilesActivationsStopsItsLoopsBeforeItGoes) {
     rig.Report({});
     rig.RunUntil(1000);
     ASSERT_EQ(rig.dispatcher.Runner().Running(), 1u);
-    rig.dispatcher.EndActivations(rig.Current());
+    rig.dispatcher.EndActivations(rig.Current().keys);
     EXPECT_EQ(rig.dispatcher.Runner().Running(), 0u);
     EXPECT_LE(rig.clock.NowMs(), 1000u + 20);
     EXPECT_TRUE(rig.input.KeysDown().empty());
