@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "actions/StoppableWait.h"
+#include "macro/DocMacroSet.h"
 #include "model/KeyAction.h"
 #include "platform/IInputSink.h"
 
@@ -95,4 +96,10 @@ void PlayKeyMacro(CKeyAction& action, const ExecutionContext& context) {
         break;
     }
     action.pressCount = 0;
+}
+
+MacroSnapshot SnapshotOf(CDocMacroSet& macros, const std::u16string& name) {
+    const CDocMacro* macro = macros.Find(name);
+    if (macro == nullptr) return nullptr;
+    return std::make_shared<const std::vector<InputRecord>>(macro->events.begin(), macro->events.end());
 }

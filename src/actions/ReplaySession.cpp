@@ -13,6 +13,7 @@
 #include "platform/VirtualClock.h"
 
 namespace {
+constexpr uint64_t kRunOnLimitMs = 10000;
 constexpr char16_t kKeyboardInterfacePath[] = u"\\\\?\\HID#VID_FFFE&PID_011A&MI_01&Col03#replay";
 
 // Everything the program did, in order. What the keyboard received is
@@ -164,9 +165,11 @@ std::vector<ReplayEvent> RunReplay(CDocProfileSet profiles, const CDispatcher::M
     // Start-up: the channel opens, then the current profile becomes current.
     (void)channel.Open();
     window.SelectProfile(profiles.currentName);
+    bool ended = false;
     for (const ReplayStep& step : steps) {
         if (step.t > clock.NowMs()) window.IdleFor(static_cast<uint32_t>(step.t - clock.NowMs()));
-        if (step.kind == ReplayStep::Kind::End) break;
+        ended = step.kind == ReplayStep::Kind::End;
+        if (ended) break;
         switch (step.kind) {
         case ReplayStep::Kind::Report:
             if (keyboard.State().plugged) dispatcher.OnDeviceReport(step.report.data(), step.report.size());
@@ -185,6 +188,10 @@ std::vector<ReplayEvent> RunReplay(CDocProfileSet profiles, const CDispatcher::M
             break;
         }
     }
+    // Without an end, what the last steps started is let finish, within a limit.
+    for (const uint64_t limit = clock.NowMs() + kRunOnLimitMs; !ended && dispatcher.Runner().Running() > 0 &&
+                                                                clock.NowMs() < limit;)
+        window.IdleFor(1);
     std::vector<ReplayEvent> events = recorder.Seal();
     dispatcher.EndAllActivations();
     channel.Close();

@@ -32,8 +32,9 @@ struct ReplayEvent {
     SimulatedDeviceEvent device;   // Device: a command or upload the keyboard received
 };
 
-// Steps must come in time order; the run stops at the first End step, or
-// after the last step. The profile set is the session's own: the run changes
+// Steps must come in time order; the run stops at the first End step.
+// Without one it goes on after the last step until every activation has
+// ended, but at most 10 s. The profile set is the session's own: the run changes
 // it the way the program would (current profile, gaming mode, brightness).
 std::vector<ReplayEvent> RunReplay(CDocProfileSet profiles, const CDispatcher::MacroSource& macros,
                                    const std::vector<ReplayStep>& steps);

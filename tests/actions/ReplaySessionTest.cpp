@@ -148,3 +148,19 @@ TEST(ReplaySessionThread, RunStopsAtTheEndAndIsRepeatable) {
     EXPECT_EQ(times.size(), 129u + 128u);
     for (uint64_t t : times) EXPECT_EQ((t - 100) % 7, 0u) << t;
 }
+
+TEST(ReplaySessionThread, WithoutAnEndTheLastPressesFinishButLoopsStopAfterTenSeconds) {
+    CDocProfileSet set = DefaultSet();
+    DispatchRig::AssignKeyboard(DispatchRig::KeyIn(*set.Current(), kA), 'A');
+    CKeyAction& key = DispatchRig::KeyIn(*set.Current(), kB);
+    key.kind = kKindMacro;
+    key.macroName = u"Loop";
+    key.playMode = kPlayToggle;
+    const std::map<std::u16string, MacroSnapshot> macros{{u"Loop", Events({Key('L', false, 7), Key('L', true, 3)})}};
+    const auto tap = Replay(set, {At(100, {kA})}, macros);
+    EXPECT_EQ(TimesOf(tap, ReplayEvent::Kind::Input), (std::vector<uint64_t>{100, 130}));
+    const auto loop = Replay(set, {At(100, {kB}), At(105, {})}, macros);
+    ASSERT_FALSE(loop.empty());
+    EXPECT_GT(loop.back().t, 10000u);
+    EXPECT_LE(loop.back().t, 10105u);
+}
