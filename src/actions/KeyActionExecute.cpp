@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <span>
 
 #include "actions/ActionServices.h"
