@@ -102,9 +102,20 @@ TEST(MainApp, TrayDoubleClickShowsTheWindowAndClosingHidesItAgain) {
     // Adding or replacing files in the folder stays with its owners.
     EXPECT_EQ(EveryoneAccess(folder.substr(0, folder.size() - 1)) & kModify, 0u);
 
+    // Ending the Windows session saves both data files at once.
+    ASSERT_TRUE(DeleteFileW((folder + L"qorn.mcs").c_str()));
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(Exists(folder + L"qorn.mcs"));
+
     SendMessageW(main, kTrayNotify, 128, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_FALSE(HasTrayIcon(main));
+    {
+        // A second copy keeps the shown window shown, and ends.
+        AppProcess copy(folder);
+        EXPECT_TRUE(copy.WaitForExit(10000ms));
+    }
+    EXPECT_TRUE(IsWindowVisible(main));
     RECT r{};
     GetWindowRect(main, &r);
     EXPECT_EQ(r.right - r.left, 1050) << "sized by its mask";

@@ -58,6 +58,10 @@ TEST(SkinButton, HoverShowsTheOverSliceAndEndsThroughTheTimer) {
     SetCursorPos(900, 700);
     EXPECT_TRUE(PumpUntil([&] { return !dialog.button.IsHovering(); }, 200ms));
     EXPECT_EQ(FaceOf(dialog.button), StateColour(SkinState::Normal, 0));
+    // The dialog heard of both changes, from the button.
+    HWND button = dialog.button.GetSafeHwnd();
+    const std::vector<std::pair<WPARAM, HWND>> expected = {{1, button}, {0, button}};
+    EXPECT_EQ(dialog.HoverReports(), expected);
 }
 
 TEST(SkinButton, PressedShowsTheSelectedSliceAndDoubleClickGivesTwoClicks) {

@@ -77,6 +77,11 @@ BOOL SkinTestDialog::OnInitDialog() {
     return TRUE;
 }
 
+LRESULT SkinTestDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SKIN_HOVER) hoverReports_.emplace_back(wp, reinterpret_cast<HWND>(lp));
+    return CSkinDialog::WindowProc(msg, wp, lp);
+}
+
 bool SkinTestDialog::OnCommand(WPARAM wp, LPARAM lp) {
     if (HIWORD(wp) == BN_CLICKED && lp) ++clicks_[LOWORD(wp)];
     return CSkinDialog::OnCommand(wp, lp);

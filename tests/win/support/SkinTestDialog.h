@@ -6,6 +6,8 @@
 // reach it.
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin/SkinButton.h"
 #include "skin/SkinCheckBox.h"
@@ -34,6 +36,8 @@ public:
     // kWidth x kHeight unless a mask gave it its size.
     void Open(int x = 40, int y = 40);
     int Clicks(int id) const;
+    // The WM_SKIN_HOVER reports that reached the dialog: (wParam, window).
+    const std::vector<std::pair<WPARAM, HWND>>& HoverReports() const { return hoverReports_; }
 
     CSkinButton button, blank, indexed;
     CSkinCheckBox check, narrow;
@@ -47,7 +51,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WPARAM wp, LPARAM lp) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     std::map<int, int> clicks_;
+    std::vector<std::pair<WPARAM, HWND>> hoverReports_;
 };
