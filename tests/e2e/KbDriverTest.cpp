@@ -20,9 +20,7 @@ protected:
         ASSERT_EQ(harness_.OpenError(), DWORD(ERROR_SUCCESS));
         ASSERT_EQ(harness_.SetFault(KBSIM_FAULT_NONE, 0), DWORD(ERROR_SUCCESS));
         // Reports left by an earlier test would complete status requests at once.
-        ByteVector events;
-        do ASSERT_EQ(program_.Call(IOCTL_KB_GET_EVENTS, {}, 772, &events), DWORD(ERROR_SUCCESS));
-        while (events.size() > 4);
+        ASSERT_EQ(DrainReports(program_), DWORD(ERROR_SUCCESS));
     }
 
     // One command exchange as the program makes it; returns the reply's packet bytes 0..2.

@@ -1,5 +1,7 @@
 #include "e2e/support/OverlappedDevice.h"
 
+#include "kbdriver/KbModel.h"
+
 OverlappedRequest::OverlappedRequest(HANDLE device, DWORD code, const ByteVector& in, DWORD outSize)
     : device_(device), event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), in_(in), out_(outSize) {
     overlapped_.hEvent = event_.Get();
@@ -49,4 +51,13 @@ DWORD OverlappedDevice::Call(DWORD code, const ByteVector& in, DWORD outSize, By
     const DWORD result = request.Wait(10000);
     if (out) *out = request.Output();
     return result;
+}
+
+DWORD DrainReports(const OverlappedDevice& device) {
+    ByteVector events;
+    do {
+        if (const DWORD error = device.Call(IOCTL_KB_GET_EVENTS, {}, 4 + KB_MAX_RECORDS * KB_RECORD_SIZE, &events))
+            return error;
+    } while (events.size() > 4);
+    return ERROR_SUCCESS;
 }

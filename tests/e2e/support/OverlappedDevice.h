@@ -48,3 +48,7 @@ private:
     UniqueHandle device_;
     DWORD openError_ = ERROR_SUCCESS;
 };
+
+// Fetches and drops every report the driver holds, so that a test starts
+// without what an earlier one left queued.
+DWORD DrainReports(const OverlappedDevice& device);
