@@ -1,0 +1,33 @@
+#include "e2e/support/KeyboardWatch.h"
+
+#include <stdexcept>
+
+KeyboardWatch::KeyboardWatch() {
+    if (keyboard_.OpenError()) throw std::runtime_error("the simulated keyboard's driver is not running");
+    Mark();
+}
+
+KbSimState KeyboardWatch::State() {
+    KbSimState state{};
+    if (keyboard_.State(state)) throw std::runtime_error("cannot read the simulated keyboard's state");
+    return state;
+}
+
+void KeyboardWatch::Mark() { mark_ = State().logNext; }
+
+KeyboardLog KeyboardWatch::WaitUntil(const std::function<bool(const KeyboardLog&)>& done, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    KeyboardLog log;
+    uint32_t next = mark_;
+    for (;;) {
+        if (keyboard_.ReadLog(next, log, next)) throw std::runtime_error("cannot read the simulated keyboard's log");
+        if (done(log) || GetTickCount64() >= end) return log;
+        Sleep(20);
+    }
+}
+
+std::size_t FindCommand(const KeyboardLog& log, uint8_t command, uint8_t value, std::size_t from) {
+    for (std::size_t i = from; i < log.size(); ++i)
+        if (log[i].kind == KBSIM_LOG_COMMAND && log[i].command == command && log[i].value == value) return i;
+    return kNotFound;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What the simulated keyboard receives from a mark on, read through the
+// harness handle; waits by polling the log, since the program under test is
+// another process.
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "kbsim/win32/KbSimClient.h"
+
+using KeyboardLog = std::vector<KbSimLogEntry>;
+
+class KeyboardWatch {
+public:
+    // Marks the end of the log as it stands now.
+    KeyboardWatch();
+
+    void Mark();
+    KbSimState State();
+    // The log since the mark once `done` holds for it, or as it stands at
+    // the timeout.
+    KeyboardLog WaitUntil(const std::function<bool(const KeyboardLog&)>& done, DWORD timeoutMs);
+
+private:
+    KbSimClient keyboard_;
+    uint32_t mark_ = 0;
+};
+
+constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+
+// Index of the first command entry with this command and value at or after
+// `from`, or kNotFound.
+std::size_t FindCommand(const KeyboardLog& log, uint8_t command, uint8_t value, std::size_t from = 0);

@@ -1,0 +1,21 @@
+#include "e2e/support/ProgramFixture.h"
+
+#include "e2e/support/OverlappedDevice.h"
+
+CDocProfileSet DefaultProfiles() {
+    CDocProfileSet set;
+    set.AddDefaultProfile(u"Profile1");
+    set.currentName = u"Profile1";
+    return set;
+}
+
+KeyboardLog ProgramFixture::StartWith(CDocProfileSet profiles, const std::function<bool(const KeyboardLog&)>& started) {
+    run_.WriteProfiles(profiles);
+    {
+        const OverlappedDevice device;
+        EXPECT_EQ(DrainReports(device), DWORD(ERROR_SUCCESS)) << "reports of an earlier test stay queued";
+    }
+    watch_.Mark();
+    EXPECT_TRUE(run_.Start());
+    return watch_.WaitUntil(started, kProgramTimeoutMs);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// A test that runs the real program against the simulated keyboard: a fresh
+// copy of dist/, data files the test prepares, and a watch on what the
+// keyboard receives from the start on. The program is ended with Exit.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "e2e/support/KeyboardWatch.h"
+#include "e2e/support/ProgramRun.h"
+#include "model/DocProfileSet.h"
+
+constexpr DWORD kProgramTimeoutMs = 30000;
+
+// The profile set of a first run: one default profile, current.
+CDocProfileSet DefaultProfiles();
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    // Starts the program with `profiles` and returns the log once `started`
+    // holds for it (or at the timeout).
+    KeyboardLog StartWith(CDocProfileSet profiles, const std::function<bool(const KeyboardLog&)>& started);
+
+    ProgramRun run_;
+    KeyboardWatch watch_;
+};

@@ -1,0 +1,43 @@
+#include "e2e/support/ProgramRun.h"
+
+#include <stdexcept>
+
+#include "model/DocProfileSet.h"
+#include "platform/StdFileStore.h"
+#include "support/FakeUserPrompt.h"
+
+namespace {
+constexpr WPARAM kExitCommand = 16960;  // the tray menu's Exit item
+}  // namespace
+
+ProgramRun::ProgramRun() : folder_(MakeAppFolder(L"e2e")) {}
+
+ProgramRun::~ProgramRun() {
+    app_.reset();
+    watching_ = false;
+    if (watcher_.joinable()) watcher_.join();
+}
+
+void ProgramRun::WriteProfiles(CDocProfileSet& profiles) const {
+    StdFileStore files;
+    FakeUserPrompt prompt;
+    if (!profiles.OnSaveDocument((Folder() / "qorn.pfs").u16string(), DocumentIo{files, prompt}))
+        throw std::runtime_error("cannot write the profile data file of the run");
+}
+
+bool ProgramRun::Start() {
+    app_ = std::make_unique<AppProcess>(folder_);
+    if (!app_->Started()) return false;
+    watching_ = true;
+    watcher_ = std::thread([this] {
+        while (watching_) (void)AnswerMessageBox(std::chrono::milliseconds(100));  // what they say is not checked here
+    });
+    return true;
+}
+
+bool ProgramRun::Exit(DWORD timeoutMs) {
+    const std::chrono::milliseconds timeout(timeoutMs);
+    HWND main = WaitForMainWindow(timeout);
+    if (!app_ || !main || !PostMessageW(main, WM_COMMAND, kExitCommand, 0)) return false;
+    return app_->WaitForExit(timeout);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The real program for end-to-end runs: its own copy of the program folder,
+// data files the test prepares, and the end the user gives it (Exit in the
+// tray menu). Message boxes it shows are answered with OK, so that a start
+// without data files does not hang a test.
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "win/support/AppProcess.h"
+
+class CDocProfileSet;
+
+class ProgramRun {
+public:
+    // A fresh program folder; nothing runs yet.
+    ProgramRun();
+    // Stops answering message boxes and ends a program still running.
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    std::filesystem::path Folder() const { return folder_; }
+    // Writes the profile data file the program will load.
+    void WriteProfiles(CDocProfileSet& profiles) const;
+
+    bool Start();
+    // Chooses Exit in the tray menu (the menu item's command) and waits for
+    // the process to end; false when it did not end in time.
+    bool Exit(DWORD timeoutMs);
+
+private:
+    std::wstring folder_;
+    std::unique_ptr<AppProcess> app_;
+    std::atomic<bool> watching_{false};
+    std::thread watcher_;
+};
