@@ -39,6 +39,14 @@ elseif(QORN_SANITIZE STREQUAL "thread")
     add_link_options(-fsanitize=thread)
 endif()
 
+# The fuzzing tree (clang): coverage hooks and sanitizers in every target;
+# only the harnesses link libFuzzer's main.
+if(QORN_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Header-only libraries from Debian: Boost (core) and nlohmann/json (tools).
 # The cross build sees only the MinGW sysroot, so it gets a folder holding
 # nothing but links to those header trees (they are platform-neutral), never

@@ -5,9 +5,7 @@
 #include "model/Archive.h"
 
 namespace {
-// Room reserved up front for a stored count; larger lists grow as their
-// bytes actually arrive.
-constexpr uint32_t kReserveLimit = 4096;
+constexpr uint32_t kBatchEvents = 4096;
 }  // namespace
 
 CDocMacro::CDocMacro(const CDocMacro& other) : CDocument(other) { CopyFrom(other); }
@@ -35,14 +33,20 @@ void CDocMacro::Serialize(CArchive& ar) {
     leadWord = ar.ReadU16();
     name = ar.ReadString();
     const uint32_t count = ar.ReadU32();
+    // Events arrive in batches, so a stored count never claims more memory
+    // than one batch beyond the bytes actually present.
     events.clear();
-    events.reserve(std::min(count, kReserveLimit));
-    for (uint32_t i = 0; i < count; ++i) {
-        MacroEvent& e = events.emplace_back();
-        if (ar.ReadBlock(e.Bytes().data(), sizeof(MacroEvent)) != sizeof(MacroEvent)) {
-            events.pop_back();
+    for (uint32_t left = count; left > 0;) {
+        const uint32_t batch = std::min(left, kBatchEvents);
+        const std::size_t at = events.size();
+        events.resize(at + batch);
+        const std::size_t want = std::size_t{batch} * sizeof(MacroEvent);
+        const std::size_t got = ar.ReadBlock(events.data() + at, want);
+        if (got != want) {
+            events.resize(at + got / sizeof(MacroEvent));
             throw CArchiveException(CArchiveException::Cause::EndOfFile);
         }
+        left -= batch;
     }
 }
 
