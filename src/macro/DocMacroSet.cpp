@@ -14,7 +14,9 @@ void CDocMacroSet::Serialize(CArchive& ar) {
         for (auto& entry : macros) entry.second.Serialize(ar);
         ar.WriteString(currentName);
     } else {
-        leadWord = ar.ReadU16();
+        // The file's leading word is not kept, not even when the load fails
+        // later: the set always writes 0.
+        (void)ar.ReadU16();
         const uint32_t count = ar.ReadU32();
         // A macro whose name is empty, repeated, or already in the set is dropped.
         for (uint32_t i = 0; i < count; ++i) {

@@ -21,7 +21,9 @@ void CDocProfileSet::Serialize(CArchive& ar) {
         ar.WriteU32(static_cast<uint32_t>(profiles.size()));
         for (auto& entry : profiles) entry.second.Serialize(ar);
     } else {
-        leadWord = ar.ReadU16();
+        // The file's leading word is not kept, not even when the load fails
+        // later: the set always writes 0.
+        (void)ar.ReadU16();
         currentName = ar.ReadString();
         const uint32_t count = ar.ReadU32();
         // Every profile is read in full; an empty or repeated name is dropped.

@@ -99,6 +99,19 @@ TEST_F(DocMacroSet, EmptyMissingAndDamagedFiles) {
                                                              u"Unexpected file format."}));
 }
 
+TEST_F(DocMacroSet, TheLeadingWordIsAlwaysStoredAsZero) {
+    CDocMacroSet full;
+    full.Insert(Macro(u"A", 2));
+    Bytes file = Store(full);
+    file[1] = 9;
+    for (std::size_t size : {file.size(), std::size_t{20}}) {
+        WriteFileBytes(dir / "lead.mcs", Head(file, size));
+        CDocMacroSet set;
+        set.OnOpenDocument(dir.File("lead.mcs"), io);
+        EXPECT_EQ(Head(Store(set), 2), (Bytes{0, 0})) << size;
+    }
+}
+
 TEST_F(DocMacroSet, RenameFollowsEveryProfilesKeyActions) {
     CDocProfileSet profiles;
     profiles.OnOpenDocument(dir.File("none.pfs"), io);

@@ -116,6 +116,19 @@ TEST_F(DocProfileSet, UnusableFilesOpenToTheDefaultProfile) {
     }
 }
 
+// Also when the load fails after reading it, the file's leading word is not
+// written back.
+TEST_F(DocProfileSet, TheLeadingWordIsAlwaysStoredAsZero) {
+    Bytes file = SetFile(u"A", {Named(u"A")});
+    file[0] = 7;
+    for (std::size_t size : {file.size(), std::size_t{100}}) {
+        WriteFileBytes(dir / "lead.pfs", Head(file, size));
+        CDocProfileSet set;
+        set.OnOpenDocument(dir.File("lead.pfs"), io);
+        EXPECT_EQ(Head(Store(set), 2), (Bytes{0, 0})) << size;
+    }
+}
+
 TEST_F(DocProfileSet, UnknownCurrentNameFallsBackToTheFirstProfile) {
     WriteFileBytes(dir / "x.pfs", SetFile(u"Gone", {Named(u"Zed"), Named(u"Alpha")}));
     CDocProfileSet set;
