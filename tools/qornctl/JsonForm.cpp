@@ -25,7 +25,20 @@ Json Records(const std::array<InputRecord, N>& records) {
     return list;
 }
 
-void AddKind(Json& json, const char* kind) { json["kind"] = kind; }
+// The JSON of each value of a document's map, in the map's order.
+template <class Map, class Form>
+Json ValuesJson(const Map& map, Form form) {
+    Json list = Json::array();
+    for (const auto& entry : map) list.push_back(form(entry.second));
+    return list;
+}
+
+// A whole file: its "kind" first, then the document's fields.
+Json FileJson(const char* kind, const Json& fields) {
+    Json j = {{"kind", kind}};
+    j.update(fields);
+    return j;
+}
 }  // namespace
 
 // Types other than keyboard and mouse have no named fields; their bytes are
@@ -97,37 +110,17 @@ Json MacroJson(const CDocMacro& m) {
 }
 
 Json ProfileSetFileJson(const CDocProfileSet& set) {
-    Json j;
-    AddKind(j, "profileSet");
-    j["leadWord"] = set.leadWord;
-    j["currentName"] = ToUtf8(set.currentName);
-    Json profiles = Json::array();
-    for (const auto& entry : set.profiles) profiles.push_back(ProfileJson(entry.second));
-    j["profiles"] = std::move(profiles);
-    return j;
+    return FileJson("profileSet", {{"leadWord", set.leadWord},
+                                   {"currentName", ToUtf8(set.currentName)},
+                                   {"profiles", ValuesJson(set.profiles, ProfileJson)}});
 }
 
-Json ProfileFileJson(const CDocProfile& profile) {
-    Json j;
-    AddKind(j, "profile");
-    j.update(ProfileJson(profile));
-    return j;
-}
+Json ProfileFileJson(const CDocProfile& profile) { return FileJson("profile", ProfileJson(profile)); }
 
 Json MacroSetFileJson(const CDocMacroSet& set) {
-    Json j;
-    AddKind(j, "macroSet");
-    j["leadWord"] = set.leadWord;
-    Json macros = Json::array();
-    for (const auto& entry : set.macros) macros.push_back(MacroJson(entry.second));
-    j["macros"] = std::move(macros);
-    j["currentName"] = ToUtf8(set.currentName);
-    return j;
+    return FileJson("macroSet", {{"leadWord", set.leadWord},
+                                 {"macros", ValuesJson(set.macros, MacroJson)},
+                                 {"currentName", ToUtf8(set.currentName)}});
 }
 
-Json MacroFileJson(const CDocMacro& macro) {
-    Json j;
-    AddKind(j, "macro");
-    j.update(MacroJson(macro));
-    return j;
-}
+Json MacroFileJson(const CDocMacro& macro) { return FileJson("macro", MacroJson(macro)); }
