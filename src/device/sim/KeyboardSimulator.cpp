@@ -67,6 +67,13 @@ struct KeyboardSimulator::Core {
     DeviceRequestResult FetchEvents(std::span<uint8_t> out);
     void Apply(uint8_t command, uint8_t value);
     void ForgetKeyboard();
+
+    // Runs `f` on the core while holding `m`; returns what f returns.
+    template <class F>
+    auto Locked(F f) {
+        std::lock_guard lock(m);
+        return f(*this);
+    }
 };
 
 namespace {
@@ -217,21 +224,22 @@ std::shared_ptr<IDeviceHandle> KeyboardSimulator::Open(std::u16string_view path)
 }
 
 void KeyboardSimulator::SetDriverInstalled(bool installed) {
-    std::lock_guard lock(core_->m);
-    core_->driverInstalled = installed;
+    core_->Locked([&](Core& c) { c.driverInstalled = installed; });
 }
 
 void KeyboardSimulator::Plug() {
-    std::lock_guard lock(core_->m);
-    if (core_->state.plugged) return;
-    core_->state.plugged = true;
-    core_->ForgetKeyboard();
+    core_->Locked([](Core& c) {
+        if (c.state.plugged) return;
+        c.state.plugged = true;
+        c.ForgetKeyboard();
+    });
 }
 
 void KeyboardSimulator::Unplug() {
-    std::lock_guard lock(core_->m);
-    core_->state.plugged = false;
-    core_->ForgetKeyboard();
+    core_->Locked([](Core& c) {
+        c.state.plugged = false;
+        c.ForgetKeyboard();
+    });
 }
 
 bool KeyboardSimulator::QueueReport(const KeyboardReport& report) {
@@ -242,88 +250,64 @@ bool KeyboardSimulator::QueueReport(const KeyboardReport& report) {
 }
 
 bool KeyboardSimulator::QueueRecord(const EventReport& record) {
-    std::lock_guard lock(core_->m);
-    if (!core_->state.plugged) return false;
-    core_->queue.push_back(record);
-    core_->changed.notify_all();
-    return true;
+    return core_->Locked([&](Core& c) {
+        if (!c.state.plugged) return false;
+        c.queue.push_back(record);
+        c.changed.notify_all();
+        return true;
+    });
 }
 
-void KeyboardSimulator::ReplyBusy(int n) {
-    std::lock_guard lock(core_->m);
-    core_->busyReplies = n;
-}
+void KeyboardSimulator::ReplyBusy(int n) { core_->Locked([&](Core& c) { c.busyReplies = n; }); }
 
 void KeyboardSimulator::ReplyStatus(uint8_t status, int n) {
-    std::lock_guard lock(core_->m);
-    core_->badStatus = status;
-    core_->badStatusReplies = n;
+    core_->Locked([&](Core& c) {
+        c.badStatus = status;
+        c.badStatusReplies = n;
+    });
 }
 
-void KeyboardSimulator::ReplyWrongEcho(int n) {
-    std::lock_guard lock(core_->m);
-    core_->wrongEchoReplies = n;
-}
+void KeyboardSimulator::ReplyWrongEcho(int n) { core_->Locked([&](Core& c) { c.wrongEchoReplies = n; }); }
 
 void KeyboardSimulator::ReplyEchoHighBits(uint8_t highBits) {
-    std::lock_guard lock(core_->m);
-    core_->echoHighBits = highBits & 0xF0;
+    core_->Locked([&](Core& c) { c.echoHighBits = highBits & 0xF0; });
 }
 
-void KeyboardSimulator::StaySilent(int n) {
-    std::lock_guard lock(core_->m);
-    core_->silentReplies = n;
-}
+void KeyboardSimulator::StaySilent(int n) { core_->Locked([&](Core& c) { c.silentReplies = n; }); }
 
-void KeyboardSimulator::FailRequests(int n) {
-    std::lock_guard lock(core_->m);
-    core_->failingRequests = n;
-}
+void KeyboardSimulator::FailRequests(int n) { core_->Locked([&](Core& c) { c.failingRequests = n; }); }
 
 void KeyboardSimulator::ReportStatusWord(uint16_t word, int n) {
-    std::lock_guard lock(core_->m);
-    core_->statusWord = word;
-    core_->statusWordReplies = n;
-    core_->changed.notify_all();
+    core_->Locked([&](Core& c) {
+        c.statusWord = word;
+        c.statusWordReplies = n;
+        c.changed.notify_all();
+    });
 }
 
 void KeyboardSimulator::OverstateEventCount(int32_t count) {
-    std::lock_guard lock(core_->m);
-    core_->claimedEventCount = count;
+    core_->Locked([&](Core& c) { c.claimedEventCount = count; });
 }
 
-SimulatedKeyboardState KeyboardSimulator::State() const {
-    std::lock_guard lock(core_->m);
-    return core_->state;
-}
+SimulatedKeyboardState KeyboardSimulator::State() const { return core_->Locked([](const Core& c) { return c.state; }); }
 
 std::vector<SimulatedDeviceEvent> KeyboardSimulator::Log() const {
-    std::lock_guard lock(core_->m);
-    return core_->log;
+    return core_->Locked([](const Core& c) { return c.log; });
 }
 
-void KeyboardSimulator::ClearLog() {
-    std::lock_guard lock(core_->m);
-    core_->log.clear();
-}
+void KeyboardSimulator::ClearLog() { core_->Locked([](Core& c) { c.log.clear(); }); }
 
-bool KeyboardSimulator::DeviceOpen() const {
-    std::lock_guard lock(core_->m);
-    return core_->handleOpen;
-}
+bool KeyboardSimulator::DeviceOpen() const { return core_->Locked([](const Core& c) { return c.handleOpen; }); }
+
+int KeyboardSimulator::LiveHandles() const { return core_->Locked([](const Core& c) { return c.liveHandles; }); }
 
 int KeyboardSimulator::RequestCount(uint32_t code) const {
-    std::lock_guard lock(core_->m);
-    const auto it = core_->requests.find(code);
-    return it == core_->requests.end() ? 0 : it->second;
-}
-
-int KeyboardSimulator::LiveHandles() const {
-    std::lock_guard lock(core_->m);
-    return core_->liveHandles;
+    return core_->Locked([code](const Core& c) {
+        const auto it = c.requests.find(code);
+        return it == c.requests.end() ? 0 : it->second;
+    });
 }
 
 int KeyboardSimulator::PendingStatusRequests() const {
-    std::lock_guard lock(core_->m);
-    return core_->pendingStatus;
+    return core_->Locked([](const Core& c) { return c.pendingStatus; });
 }
