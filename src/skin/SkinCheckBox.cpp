@@ -17,14 +17,6 @@ LRESULT CSkinCheckBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CSkinControl<CButton>::WindowProc(msg, wp, lp);
 }
 
-bool CSkinCheckBox::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
-        OnClicked();
-        return false;  // the parent hears of the click too
-    }
-    return CSkinControl<CButton>::OnChildNotify(msg, wp, lp, result);
-}
-
 void CSkinCheckBox::OnClicked() {
     ticked_ = !ticked_;
     Invalidate(false);

@@ -15,9 +15,7 @@ protected:
     explicit CSkinCheckBox(int indent) : indent_(indent) {}
     void OnSkinInit() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
-    // A click (BN_CLICKED reflected); the parent still gets the notification.
-    virtual void OnClicked();
+    void OnClicked() override;
     void SetTicked(int ticked) { ticked_ = ticked; }
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;

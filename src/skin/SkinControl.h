@@ -47,9 +47,17 @@ protected:
     // Paints the control; called for the reflected WM_DRAWITEM of an
     // owner-drawn control. The base draws nothing.
     virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+    // A click: the reflected BN_CLICKED of a button or STN_CLICKED of a
+    // notifying static. The parent still gets the notification.
+    virtual void OnClicked() {}
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+        static_assert(BN_CLICKED == STN_CLICKED);
+        if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+            OnClicked();
+            return false;
+        }
         if (msg != WM_DRAWITEM) return T::OnChildNotify(msg, wp, lp, result);
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
         *result = TRUE;

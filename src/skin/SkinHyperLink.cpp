@@ -17,14 +17,6 @@ LRESULT CSkinHyperLink::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CSkinControl<CStatic>::WindowProc(msg, wp, lp);
 }
 
-bool CSkinHyperLink::OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
-        OnClicked();
-        return false;  // the parent hears of the click too
-    }
-    return CSkinControl<CStatic>::OnChildNotify(msg, wp, lp, result);
-}
-
 // The shell's result is not looked at: a link that cannot be opened shows
 // nothing, and the control repaints only on its next hover change.
 void CSkinHyperLink::OnClicked() {

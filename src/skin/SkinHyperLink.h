@@ -13,12 +13,11 @@ public:
 protected:
     void OnSkinInit() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    void OnClicked() override;
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    void OnClicked();
 
     bool visited_ = false;
     std::wstring link_;
