@@ -20,12 +20,7 @@ endif()
 
 qorn_language_files()
 
-file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
-foreach(dir IN LISTS QORN_TOOL_DIRS)
-    if(EXISTS ${dir}/CMakeLists.txt)
-        add_subdirectory(${dir})
-    endif()
-endforeach()
+qorn_add_tools()
 
 if(QORN_BENCH)
     find_package(benchmark REQUIRED)

@@ -31,6 +31,17 @@ function(qorn_glob_tests out)
     set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
+# Every folder under tools/ with a CMakeLists.txt (a macro, so the tools
+# are added in the caller's scope).
+macro(qorn_add_tools)
+    file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
+    foreach(dir IN LISTS QORN_TOOL_DIRS)
+        if(EXISTS ${dir}/CMakeLists.txt)
+            add_subdirectory(${dir})
+        endif()
+    endforeach()
+endmacro()
+
 if(QORN_SANITIZE STREQUAL "address")
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)

@@ -41,12 +41,7 @@ add_dependencies(Qorn skin_images)
 target_include_directories(Qorn PRIVATE ${QORN_GENERATED_DIR})
 set_source_files_properties(${QORN_APP_RESOURCES} PROPERTIES OBJECT_DEPENDS ${QORN_ICON})
 
-file(GLOB QORN_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
-foreach(dir IN LISTS QORN_TOOL_DIRS)
-    if(EXISTS ${dir}/CMakeLists.txt)
-        add_subdirectory(${dir})
-    endif()
-endforeach()
+qorn_add_tools()
 
 if(QORN_TESTS)
     # GoogleTest from Debian's sources, built with the cross compiler.
