@@ -8,10 +8,10 @@
 #include <thread>
 
 #include "actions/Dispatcher.h"
-#include "model/DocProfileSet.h"
 #include "platform/IClock.h"
 #include "platform/IHostActions.h"
 #include "platform/IInputSink.h"
+#include "support/EnterKeyProfiles.h"
 #include "support/FakeDispatcherHost.h"
 
 namespace {
@@ -53,12 +53,7 @@ private:
 void ReportToFirstInput(benchmark::State& state) {
     StampingSink sink;
     const ActionServices services{sink, sink, sink};
-    CDocProfileSet profiles;
-    profiles.AddDefaultProfile(u"Profile1");
-    profiles.currentName = u"Profile1";
-    CKeyAction& enter = profiles.Current()->keys[0x0D];
-    enter.kind = kKindKeyboard;
-    enter.keyboardInputs = {InputRecord::Keyboard(0x0D, 0x1C, 0), InputRecord::Keyboard(0x0D, 0x1C, kKeyEventKeyUp)};
+    CDocProfileSet profiles = EnterKeyProfiles();
     FakeDispatcherHost host(profiles);
     CDispatcher dispatcher(profiles, host, services, [](const std::u16string&) { return MacroSnapshot{}; });
     const std::array<uint8_t, 12> pressed{0, 0, 0x28};

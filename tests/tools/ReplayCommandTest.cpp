@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "macro/DocMacroSet.h"
-#include "model/DocProfileSet.h"
 #include "platform/StdFileStore.h"
 #include "qornctl/ReplayJson.h"
+#include "support/EnterKeyProfiles.h"
 #include "support/FakeUserPrompt.h"
 #include "support/RunCommand.h"
 #include "support/TempDir.h"
@@ -29,12 +29,7 @@ Outcome Replay(const std::vector<std::string>& args) {
 class ReplayCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        CDocProfileSet set;
-        set.AddDefaultProfile(u"Profile1");
-        set.currentName = u"Profile1";
-        CKeyAction& enter = set.Current()->keys[0x0D];
-        enter.kind = kKindKeyboard;
-        enter.keyboardInputs = {InputRecord::Keyboard(0x0D, 0x1C, 0), InputRecord::Keyboard(0x0D, 0x1C, kKeyEventKeyUp)};
+        CDocProfileSet set = EnterKeyProfiles();
         CKeyAction& b = set.Current()->keys['B'];
         b.kind = kKindMacro;
         b.macroName = u"Hello";

@@ -5,6 +5,7 @@
 #include "platform/win32/Win32HostActions.h"
 #include "platform/win32/Win32InputSink.h"
 #include "platform/win32/Win32SystemTimer.h"
+#include "support/EnterKeyProfiles.h"
 #include "support/FakeDispatcherHost.h"
 #include "win/support/KeyboardHookRecorder.h"
 
@@ -17,14 +18,8 @@ TEST(DispatchToHook, EnterKeyReportSendsEnterDownAndUpThirtyMsApart) {
     Win32InputSink input;
     Win32HostActions host;
     const ActionServices services{input, clock, host};
-    CDocProfileSet profiles;
-    profiles.AddDefaultProfile(u"Profile1");
-    profiles.currentName = u"Profile1";
-    CKeyAction& enter = profiles.Current()->keys[VK_RETURN];
-    ASSERT_EQ(enter.code, kEnterCode);
-    enter.kind = kKindKeyboard;
-    enter.keyboardInputs = {InputRecord::Keyboard(VK_RETURN, 0x1C, 0),
-                            InputRecord::Keyboard(VK_RETURN, 0x1C, kKeyEventKeyUp)};
+    CDocProfileSet profiles = EnterKeyProfiles();
+    ASSERT_EQ(profiles.Current()->keys[VK_RETURN].code, kEnterCode);
     FakeDispatcherHost window(profiles);
     CDispatcher dispatcher(profiles, window, services, [](const std::u16string&) { return MacroSnapshot{}; });
 
