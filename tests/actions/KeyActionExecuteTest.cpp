@@ -13,6 +13,43 @@ CKeyAction KeyboardAction(uint16_t vk) {
     a.keyboardInputs = {Key(vk, false), Key(vk, true)};
     return a;
 }
+
+CKeyAction OfKind(uint32_t kind) {
+    CKeyAction a = KeyboardAction(kVkEnter);
+    a.kind = kind;
+    return a;
+}
+
+CKeyAction Shortcut(uint32_t count) {
+    CKeyAction a = OfKind(kKindShortcut);
+    a.shortcutCount = count;
+    return a;
+}
+
+// Assignments that must send nothing, each with the macro snapshot its
+// activation gets.
+struct IdleCase {
+    const char* name;
+    CKeyAction action;
+    MacroSnapshot macro;
+};
+
+const MacroSnapshot kTypeA = Events({Key(0x41, false, 10), Key(0x41, true, 20)});
+
+const IdleCase kIdleCases[] = {
+    {"DefaultKind", OfKind(kKindDefault), nullptr},
+    {"DisabledKey", OfKind(kKindDisable), nullptr},
+    {"UnknownKind", OfKind(8), nullptr},
+    {"AllOnesKind", OfKind(0xFFFFFFFF), nullptr},
+    {"ShortcutOfNoRecords", Shortcut(0), nullptr},
+    {"ShortcutOfNegativeCount", Shortcut(0xFFFFFFFF), nullptr},
+    {"MacroPlayedZeroTimes", MacroKey(kPlayMultiTimes, 0), kTypeA},
+    {"MacroPlayedNegativeTimes", MacroKey(kPlayMultiTimes, 0x80000000), kTypeA},
+    {"MissingMacro", MacroKey(kPlayOnce), MacroSnapshot{}},
+    {"EmptyMacro", MacroKey(kPlayOnce), Events({})},
+};
+
+class IdleAction : public ::testing::TestWithParam<IdleCase> {};
 }  // namespace
 
 TEST(KeyActionExecute, KeyboardActionSendsDownAndUpThirtyMsApartThenWaits) {
@@ -38,12 +75,10 @@ TEST(KeyActionExecute, ActivationHoldsItsKeyForSixtyMs) {
 
 TEST(KeyActionExecute, MouseAndMediaActionsReplayTheirOwnRecords) {
     ActionRig rig;
-    CKeyAction mouse = KeyboardAction(kVkEnter);
-    mouse.kind = kKindMouse;
+    CKeyAction mouse = OfKind(kKindMouse);
     mouse.mouseInputs[0].SetMouseFlags(0x0002);
     mouse.mouseInputs[1].SetMouseFlags(0x0004);
-    CKeyAction media = KeyboardAction(kVkEnter);
-    media.kind = kKindMedia;
+    CKeyAction media = OfKind(kKindMedia);
     media.mediaInputs = {Key(0xB3, false), Key(0xB3, true)};
     rig.Press(mouse);
     rig.RunUntil(100);
@@ -55,9 +90,7 @@ TEST(KeyActionExecute, MouseAndMediaActionsReplayTheirOwnRecords) {
 
 TEST(KeyActionExecute, ShortcutSendsItsCountOfRecordsEachFollowedByThirtyMs) {
     ActionRig rig;
-    CKeyAction a = KeyboardAction(kVkEnter);
-    a.kind = kKindShortcut;
-    a.shortcutCount = 4;
+    CKeyAction a = Shortcut(4);
     a.shortcutInputs[0] = Key(kVkControl, false);
     a.shortcutInputs[1] = Key(kVkC, false);
     a.shortcutInputs[2] = Key(kVkC, true);
@@ -72,38 +105,29 @@ TEST(KeyActionExecute, ShortcutSendsItsCountOfRecordsEachFollowedByThirtyMs) {
                                       {0, "down 0x11"}, {30, "down 0x43"}, {60, "up 0x43"}, {90, "up 0x11"}}));
 }
 
-TEST(KeyActionExecute, ShortcutCountZeroNegativeOrTooLargeIsSafe) {
+TEST(KeyActionExecute, ShortcutCountTooLargeSendsOnlyTheRecordsThatExist) {
     ActionRig rig;
-    CKeyAction a = KeyboardAction(kVkEnter);
-    a.kind = kKindShortcut;
-    for (uint32_t count : {0u, 0xFFFFFFFFu}) {
-        a.shortcutCount = count;
-        rig.Press(a);
-        rig.RunUntil(rig.clock.NowMs() + 10);
-    }
-    EXPECT_TRUE(rig.input.Events().empty());
-    a.shortcutCount = 1000;  // a damaged record: only the records that exist are sent
+    CKeyAction a = Shortcut(1000);  // a damaged record
     rig.Press(a);
-    rig.RunUntil(rig.clock.NowMs() + 2000);
+    rig.RunUntil(2000);
     EXPECT_EQ(rig.input.Events().size(), CKeyAction::kShortcutCapacity);
 }
 
-TEST(KeyActionExecute, DefaultDisableAndUnknownKindsDoNothing) {
+TEST_P(IdleAction, SendsNothingAndEndsAtOnce) {
     ActionRig rig;
-    for (uint32_t kind : {0u, 7u, 8u, 0xFFFFFFFFu}) {
-        CKeyAction a = KeyboardAction(kVkEnter);
-        a.kind = kind;
-        rig.Press(a);
-        rig.RunUntil(rig.clock.NowMs() + 100);
-        EXPECT_EQ(a.pressCount, 0u) << kind;
-    }
+    CKeyAction a = GetParam().action;
+    rig.Press(a, GetParam().macro);
+    rig.RunUntil(100);
+    EXPECT_EQ(a.pressCount, 0u);
     EXPECT_TRUE(rig.input.Events().empty());
 }
 
+INSTANTIATE_TEST_SUITE_P(KeyActionExecute, IdleAction, ::testing::ValuesIn(kIdleCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(KeyActionExecute, LaunchUsesThePathOrTheAddressByLaunchType) {
     ActionRig rig;
-    CKeyAction a = KeyboardAction(kVkEnter);
-    a.kind = kKindLaunch;
+    CKeyAction a = OfKind(kKindLaunch);
     a.programPath = u"C:\\game.exe";
     a.webAddress = u"http://example.org/";
     rig.Press(a);

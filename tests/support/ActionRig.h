@@ -42,3 +42,13 @@ inline InputRecord Key(uint16_t vk, bool up, uint32_t delay = 0) {
 inline MacroSnapshot Events(std::vector<InputRecord> events) {
     return std::make_shared<const std::vector<InputRecord>>(std::move(events));
 }
+
+// The F1 key assigned macro "Macro1" with a play mode and count.
+inline CKeyAction MacroKey(uint32_t mode, uint32_t count = 2) {
+    CKeyAction a(u"M1", 0x3A, kKeyTypeNormal);
+    a.kind = kKindMacro;
+    a.macroName = u"Macro1";
+    a.playMode = mode;
+    a.playCount = count;
+    return a;
+}
