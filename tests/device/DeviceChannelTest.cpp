@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "support/SimulatedLink.h"
 
 namespace {
@@ -14,6 +17,47 @@ protected:
         keyboard.ClearLog();
     }
 };
+
+// One command under a keyboard fault: whether it is confirmed, how long it
+// takes where that matters, the attempts the keyboard received and, where
+// given, what the keyboard then holds.
+struct CommandCase {
+    const char* name;
+    std::function<void(KeyboardSimulator&)> fault;
+    uint8_t command;
+    uint8_t value;
+    bool confirmed;
+    std::optional<uint64_t> ms;
+    CommandList received;
+    std::function<void(const KeyboardSimulator&)> after;
+};
+
+const CommandCase kCommandCases[] = {
+    {"ConfirmedTakesOneAttempt", nullptr, 9, 1, true, 10, {{9, 1}},
+     [](const KeyboardSimulator& k) {
+         EXPECT_EQ(k.RequestCount(IOCTL_KB_SET_REPORT), 2);  // handshake and this
+         EXPECT_EQ(k.State().backlight, true);
+     }},
+    // Echo 0x19 for command 9.
+    {"HighBitsOfTheEchoAreIgnored", [](KeyboardSimulator& k) { k.ReplyEchoHighBits(0x10); }, 9, 1, true, {},
+     {{9, 1}}, nullptr},
+    {"WrongValueEchoFailsWithoutRetry", [](KeyboardSimulator& k) { k.ReplyWrongEcho(1); }, 11, 56, false, {},
+     {{11, 56}}, nullptr},
+    {"FiveBusyRepliesFailAfterFiftyMs", [](KeyboardSimulator& k) { k.ReplyBusy(5); }, 10, 2, false, 50,
+     CommandList(5, {10, 2}), nullptr},
+    {"FourBusyRepliesThenDoneSucceedOnTheFifthAttempt", [](KeyboardSimulator& k) { k.ReplyBusy(4); }, 10, 2,
+     true, {}, CommandList(5, {10, 2}), [](const KeyboardSimulator& k) { EXPECT_EQ(k.State().effect, 2); }},
+    {"StatusZeroFailsAfterOneAttempt", [](KeyboardSimulator& k) { k.ReplyStatus(0, 1); }, 9, 0, false, 10,
+     {{9, 0}}, nullptr},
+    {"StatusThreeFailsAfterOneAttempt", [](KeyboardSimulator& k) { k.ReplyStatus(3, 1); }, 9, 0, false, 10,
+     {{9, 0}}, nullptr},
+    {"SilentKeyboardFails", [](KeyboardSimulator& k) { k.StaySilent(1); }, 9, 1, false, {}, {{9, 1}}, nullptr},
+    // The failed write never arrives.
+    {"FailingRequestFails", [](KeyboardSimulator& k) { k.FailRequests(1); }, 9, 1, false, {}, {}, nullptr},
+    {"RemovedKeyboardFails", [](KeyboardSimulator& k) { k.Unplug(); }, 9, 1, false, {}, {}, nullptr},
+};
+
+class OneCommand : public DeviceChannel, public ::testing::WithParamInterface<CommandCase> {};
 }  // namespace
 
 TEST_F(DeviceChannel, OpenShakesHandsAndStartsTheListenerOnce) {
@@ -60,28 +104,6 @@ TEST_F(DeviceChannel, UnansweredHandshakeClosesTheDeviceAgain) {
     EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{4, 1}, {7, 0}, {4, 0}}));
 }
 
-TEST_F(DeviceChannel, ConfirmedCommandTakesOneAttempt) {
-    OpenQuietly();
-    const uint64_t start = clock.NowMs();
-    EXPECT_TRUE(channel.SendCommand(9, 1));
-    EXPECT_EQ(clock.NowMs() - start, 10u);
-    EXPECT_EQ(keyboard.RequestCount(IOCTL_KB_SET_REPORT), 2);  // handshake and this
-    EXPECT_EQ(keyboard.State().backlight, true);
-}
-
-TEST_F(DeviceChannel, HighBitsOfTheEchoAreIgnored) {
-    OpenQuietly();
-    keyboard.ReplyEchoHighBits(0x10);  // echo 0x19 for command 9
-    EXPECT_TRUE(channel.SendCommand(9, 1));
-}
-
-TEST_F(DeviceChannel, WrongValueEchoFails) {
-    OpenQuietly();
-    keyboard.ReplyWrongEcho(1);
-    EXPECT_FALSE(channel.SendCommand(11, 56));
-    EXPECT_EQ(ReceivedCommands(keyboard).size(), 1u);  // not retried
-}
-
 TEST_F(DeviceChannel, CommandSixteenOrMoreIsNeverConfirmed) {
     OpenQuietly();
     EXPECT_FALSE(channel.SendCommand(16, 0));
@@ -89,46 +111,22 @@ TEST_F(DeviceChannel, CommandSixteenOrMoreIsNeverConfirmed) {
     EXPECT_TRUE(channel.SendCommand(9, 1));
 }
 
-TEST_F(DeviceChannel, FiveBusyRepliesFailAfterFiftyMilliseconds) {
+TEST_P(OneCommand, IsConfirmedOnlyByTheRightEcho) {
+    const CommandCase& c = GetParam();
     OpenQuietly();
-    keyboard.ReplyBusy(5);
+    if (c.fault) c.fault(keyboard);
     const uint64_t start = clock.NowMs();
-    EXPECT_FALSE(channel.SendCommand(10, 2));
-    EXPECT_EQ(clock.NowMs() - start, 50u);
-    EXPECT_EQ(ReceivedCommands(keyboard).size(), 5u);
-}
-
-TEST_F(DeviceChannel, FourBusyRepliesThenDoneSucceedsOnTheFifthAttempt) {
-    OpenQuietly();
-    keyboard.ReplyBusy(4);
-    EXPECT_TRUE(channel.SendCommand(10, 2));
-    EXPECT_EQ(ReceivedCommands(keyboard), (CommandList(5, {10, 2})));
-    EXPECT_EQ(keyboard.State().effect, 2);
-}
-
-TEST_F(DeviceChannel, StatusZeroOrThreeFailsAfterOneAttempt) {
-    OpenQuietly();
-    for (uint8_t status : {0, 3}) {
-        keyboard.ClearLog();
-        keyboard.ReplyStatus(status, 1);
-        const uint64_t start = clock.NowMs();
-        EXPECT_FALSE(channel.SendCommand(9, 0)) << int(status);
-        EXPECT_EQ(clock.NowMs() - start, 10u);
-        EXPECT_EQ(ReceivedCommands(keyboard).size(), 1u);
+    EXPECT_EQ(channel.SendCommand(c.command, c.value), c.confirmed);
+    if (c.ms) {
+        EXPECT_EQ(clock.NowMs() - start, *c.ms);
     }
+    EXPECT_EQ(ReceivedCommands(keyboard), c.received);
+    EXPECT_TRUE(channel.IsOpen());  // a failed command never closes the channel
+    if (c.after) c.after(keyboard);
 }
 
-TEST_F(DeviceChannel, SilentKeyboardOrFailingRequestFailsTheCommand) {
-    OpenQuietly();
-    keyboard.StaySilent(1);
-    EXPECT_FALSE(channel.SendCommand(9, 1));
-    keyboard.FailRequests(1);
-    EXPECT_FALSE(channel.SendCommand(9, 1));
-    EXPECT_EQ(ReceivedCommands(keyboard).size(), 1u);  // the failed write never arrived
-    keyboard.Unplug();
-    EXPECT_FALSE(channel.SendCommand(9, 1));
-    EXPECT_TRUE(channel.IsOpen());  // removal does not close the channel
-}
+INSTANTIATE_TEST_SUITE_P(DeviceChannel, OneCommand, ::testing::ValuesIn(kCommandCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeviceChannel, InterceptEntriesAndModifierMask) {
     OpenQuietly();
