@@ -26,6 +26,14 @@ KeyboardLog KeyboardWatch::WaitUntil(const std::function<bool(const KeyboardLog&
     }
 }
 
+void KeyboardWatch::Hold(std::initializer_list<uint8_t> codes, uint8_t modifiers) {
+    KeyReport report{};
+    report[1] = modifiers;
+    std::size_t slot = 2;
+    for (uint8_t code : codes) report.at(slot++) = code;
+    if (keyboard_.Inject(report)) throw std::runtime_error("the simulated keyboard refused a report");
+}
+
 std::size_t FindCommand(const KeyboardLog& log, uint8_t command, uint8_t value, std::size_t from) {
     for (std::size_t i = from; i < log.size(); ++i)
         if (log[i].kind == KBSIM_LOG_COMMAND && log[i].command == command && log[i].value == value) return i;

@@ -9,6 +9,12 @@ CDocProfileSet DefaultProfiles() {
     return set;
 }
 
+std::size_t UploadsBetween(const KeyboardLog& log, std::size_t from, std::size_t to) {
+    std::size_t n = 0;
+    for (std::size_t i = from; i < to && i < log.size(); ++i) n += log[i].kind == KBSIM_LOG_UPLOAD;
+    return n;
+}
+
 KeyboardLog ProgramFixture::StartWith(CDocProfileSet profiles, const std::function<bool(const KeyboardLog&)>& started) {
     run_.WriteProfiles(profiles);
     {

@@ -15,6 +15,8 @@ constexpr DWORD kProgramTimeoutMs = 30000;
 // The profile set of a first run: one default profile, current.
 CDocProfileSet DefaultProfiles();
 
+std::size_t UploadsBetween(const KeyboardLog& log, std::size_t from, std::size_t to);
+
 class ProgramFixture : public ::testing::Test {
 protected:
     // Starts the program with `profiles` and returns the log once `started`
