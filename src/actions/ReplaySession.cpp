@@ -3,7 +3,7 @@
 #include <atomic>
 #include <mutex>
 
-#include "actions/IDispatcherHost.h"
+#include "actions/KeyboardHost.h"
 #include "actions/SoftwareActions.h"
 #include "device/DeviceArrival.h"
 #include "device/DeviceChannel.h"
@@ -94,17 +94,14 @@ private:
 // The main window of the run. Its user-interface thread is the thread that
 // runs the script; that thread is "idle", handling what is sent to the
 // window, while it waits for the next step or for activations to end.
-class ReplayWindow final : public IDispatcherHost {
+class ReplayWindow final : public CKeyboardHost {
 public:
     ReplayWindow(CDocProfileSet& profiles, CDeviceChannel& channel, Recorder& recorder, IClock& clock)
-        : profiles_(profiles), channel_(channel), recorder_(recorder), clock_(clock) {}
+        : CKeyboardHost(profiles, channel), recorder_(recorder), clock_(clock) {}
 
     void SelectProfile(const std::u16string& name) override {
-        profiles_.currentName = name;
-        CDocProfile* profile = profiles_.Current();
-        if (profile == nullptr) return;
-        recorder_.Profile(name);
-        ApplyProfile(channel_, *profile);
+        if (Profiles().Find(name) != nullptr) recorder_.Profile(name);
+        CKeyboardHost::SelectProfile(name);
     }
     bool IsRecording() const override { return recording_; }
     // A new macro is empty and the run records no keystrokes, so it is not kept.
@@ -113,21 +110,17 @@ public:
         recording_ = !recording_;
         recorder_.Recording(recording_);
         if (recording_) {
-            EnterRecording(channel_);
-        } else if (const CDocProfile* current = profiles_.Current()) {
-            LeaveRecording(channel_, *current);
+            EnterRecording(Channel());
+        } else if (const CDocProfile* current = Profiles().Current()) {
+            LeaveRecording(Channel(), *current);
         }
     }
-    void ApplyGaming(const CDocProfile& profile) override {
-        ::ApplyGaming(channel_, profile.gamingMode != 0, profile.disableAltTab != 0, profile.disableAltF4 != 0);
-    }
-    void ApplyBacklight(const CDocProfile& profile) override { ::ApplyBacklight(channel_, profile); }
     // As SendMessageW: handled once the window's thread is idle, which
     // stays in the handling until it is done.
     void StepBrightness(int step) override {
         while (!idle_) clock_.SleepMs(1);
         handling_ = true;
-        OnBrightnessStep(profiles_, step, *this);
+        OnBrightnessStep(Profiles(), step, *this);
         handling_ = false;
     }
 
@@ -140,8 +133,6 @@ public:
     }
 
 private:
-    CDocProfileSet& profiles_;
-    CDeviceChannel& channel_;
     Recorder& recorder_;
     IClock& clock_;
     bool recording_ = false;

@@ -93,6 +93,8 @@ void CMainApp::SaveDocuments() {
 }
 
 void CMainApp::RunMainWindow() {
+    // ANSI language files are read in the system's code page.
+    CMultiLanguage::codePage = &codePage_;
     CMainDlg dialog;
     dialog.DoModal();
 }

@@ -12,8 +12,13 @@
 #include "framework/Win32UserPrompt.h"
 #include "macro/DocMacroSet.h"
 #include "model/DocProfileSet.h"
+#include "actions/ActionServices.h"
 #include "platform/StdFileStore.h"
-#include "platform/SteadyClock.h"
+#include "platform/SystemClock.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32HostActions.h"
+#include "platform/win32/Win32InputSink.h"
+#include "platform/win32/Win32SystemTimer.h"
 
 class CMainApp {
 public:
@@ -39,6 +44,8 @@ public:
     CDocProfileSet& ProfileSet() { return profileSet_; }
     CDocMacroSet& MacroSet() { return macroSet_; }
     CDeviceChannel& Channel() { return channel_; }
+    // What carrying out key actions needs from the system.
+    const ActionServices& Services() const { return services_; }
     // Files and messages for the documents' open and save operations.
     DocumentIo DocumentContext() { return DocumentIo{files_, prompt_}; }
     // The data files and the language file, in the application folder.
@@ -62,8 +69,13 @@ private:
     StdFileStore files_;
     Win32UserPrompt prompt_;
     Win32DeviceIo deviceIo_;
-    CSteadyClock clock_;
+    Win32SystemTimer timer_;
+    CSystemClock clock_{timer_};
     CDeviceChannel channel_{deviceIo_, clock_};
+    Win32InputSink input_;
+    Win32HostActions hostActions_;
+    const ActionServices services_{input_, clock_, hostActions_};
+    Win32CodePage codePage_;
     ULONG_PTR gdiplusToken_ = 0;
     bool gdiplusStarted_ = false;
     bool socketsStarted_ = false;

@@ -2,9 +2,20 @@
 
 #include "app/MainApp.h"
 #include "app/resource.h"
+#include "device/win32/WindowReportReceiver.h"
 #include "platform/win32/UniqueResource.h"
 
-CMainDlg::CMainDlg() : CSkinDialog(IDD_MAIN_DIALOG) {
+namespace {
+std::wstring LocalText(std::u16string_view id, std::u16string_view englishDefault) {
+    const std::u16string text = CMultiLanguage::GetText(id, englishDefault);
+    return std::wstring(text.begin(), text.end());
+}
+}  // namespace
+
+CMainDlg::CMainDlg()
+    : CSkinDialog(IDD_MAIN_DIALOG),
+      keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
+                CMainApp::Current().Services()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     const std::u16string mask = SkinMaskPath(u"Main");
     SetMask(std::wstring(mask.begin(), mask.end()));
@@ -17,14 +28,24 @@ BOOL CMainDlg::OnInitDialog() {
                                           LR_DEFAULTSIZE | LR_SHARED));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, L"Velmora Gaming Keyboard");
-    SetText(L"Velmora Gaming Keyboard");
+    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
     minimize_.SubclassDlgItem(IDC_BTN_MINIMIZE, *this);
     close_.SubclassDlgItem(IDC_BTN_CLOSE, *this);
     minimize_.Move(972, 2, 32, 23);
     close_.Move(1007, 2, 32, 23);
     SetDragAnywhere(true);
+    keyboard_.Attach(GetSafeHwnd());
+    const std::wstring languageFile = CMainApp::Current().LanguageFilePath();
+    CMultiLanguage::languageFile.assign(languageFile.begin(), languageFile.end());
+    // The language remembered in the file, or English.
+    SetLanguage(u"");
     return TRUE;
+}
+
+void CMainDlg::ApplyLanguage() {
+    const std::wstring title = LocalText(u"ID_TRAY_TIP", kTitle);
+    SetText(title);
+    tray_->SetTip(title);
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -48,7 +69,16 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         Show(SW_HIDE);
         if (tray_) tray_->Delete();
+        keyboard_.Detach();
         break;
+    case WM_DEVICE_REPORT:
+        return keyboard_.OnDeviceReport(wp, lp);
+    case WM_DEVICECHANGE:
+        keyboard_.OnDeviceChange(wp, lp);
+        return TRUE;
+    case WM_BRIGHTNESS_STEP:
+        keyboard_.OnBrightnessStepMessage(wp);
+        return 0;
     }
     return CSkinDialog::WindowProc(msg, wp, lp);
 }
@@ -102,7 +132,7 @@ void CMainDlg::ShowTrayMenu() {
     GetCursorPos(&at);
     SetForegroundWindow(GetSafeHwnd());
     const UniqueMenu menu(CreatePopupMenu());
-    AppendMenuW(menu.Get(), MF_STRING, kExitItem, L"Exit");
+    AppendMenuW(menu.Get(), MF_STRING, kExitItem, LocalText(u"ID_EXIT_APP", u"Exit").c_str());
     TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, GetSafeHwnd(), nullptr);
     // Lets the menu close properly when the user clicks elsewhere.
     Post(WM_NULL);

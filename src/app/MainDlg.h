@@ -1,16 +1,21 @@
 #pragma once
 // The application's only top-level window. It starts hidden with only its
 // tray icon; a double click on the icon shows it, closing it hides it again,
-// and only Exit in the tray menu ends its modal run. The configuration pages
-// and the profile strip are placed on it by later work; for now it carries
-// its skin, the minimize and close buttons and the tray behaviour.
+// and only Exit in the tray menu ends its modal run. It receives everything
+// that comes from the keyboard and shows the texts of the chosen language.
+// The configuration pages and the profile strip are placed on it by later
+// work; for now it carries its skin, the minimize and close buttons and the
+// tray behaviour.
 #include <memory>
+#include <string_view>
 
+#include "app/MainKeyboard.h"
 #include "app/TrayIcon.h"
+#include "lang/MultiLanguage.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinDialog.h"
 
-class CMainDlg : public CSkinDialog {
+class CMainDlg : public CSkinDialog, public CMultiLanguage {
 public:
     static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
     // The tray menu's Exit item; its command arrives as the low 16 bits.
@@ -18,6 +23,8 @@ public:
 
     CMainDlg();
     bool IsShown() const { return shown_; }
+    // The window title and the tray tip.
+    void ApplyLanguage() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -28,6 +35,8 @@ protected:
     void OnCancel() override {}
 
 private:
+    static constexpr std::u16string_view kTitle = u"Velmora Gaming Keyboard";
+
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();
@@ -40,4 +49,5 @@ private:
     std::unique_ptr<CTrayIcon> tray_;
     CSkinButton minimize_;
     CSkinButton close_;
+    CMainKeyboard keyboard_;
 };

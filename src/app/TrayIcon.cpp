@@ -11,9 +11,15 @@ CTrayIcon::CTrayIcon(HWND owner, UINT callback, HICON icon, const std::wstring& 
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = callback;
     data_.hIcon = icon;
+    SetTip(tip);
+}
+
+void CTrayIcon::SetTip(const std::wstring& tip) {
     // A long translation is cut to the field, leaving room for the NUL.
     const std::size_t room = sizeof(data_.szTip) / sizeof(data_.szTip[0]) - 1;
-    tip.copy(data_.szTip, std::min(tip.size(), room));
+    const std::size_t n = tip.copy(data_.szTip, std::min(tip.size(), room));
+    data_.szTip[n] = L'\0';
+    (void)Shell_NotifyIconW(NIM_MODIFY, &data_);  // fails harmlessly while the icon is not shown
 }
 
 bool CTrayIcon::Add() const { return Shell_NotifyIconW(NIM_ADD, const_cast<NOTIFYICONDATAW*>(&data_)) != 0; }

@@ -13,6 +13,9 @@ public:
     CTrayIcon(HWND owner, UINT callback, HICON icon, const std::wstring& tip);
     bool Add() const;
     bool Delete() const;
+    // A new tip text, cut to the 127 characters the field holds; an icon on
+    // show takes it at once, a hidden one when next added.
+    void SetTip(const std::wstring& tip);
 
 private:
     NOTIFYICONDATAW data_{};

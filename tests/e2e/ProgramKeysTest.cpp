@@ -3,6 +3,7 @@
 // Fn+F10 and Fn+digit.
 #include <gtest/gtest.h>
 
+#include "device/KeyboardCommands.h"
 #include "e2e/support/ProgramFixture.h"
 #include "model/KeyTable.h"
 #include "win/support/KeyboardHookRecorder.h"
@@ -10,8 +11,15 @@
 namespace {
 
 constexpr uint8_t kFn = 0x73;
+constexpr uint8_t kF10 = 0x43;
+constexpr uint8_t kF12 = 0x45;
 
 bool Intercepts(const KbSimLogEntry& upload, uint8_t code) { return upload.intercept[code / 8] & (1u << (code % 8)); }
+
+// Whether the keyboard has taken the command at `at` into its state: it logs
+// a command when written and takes it when the program reads the reply, and
+// the program sends nothing else before that.
+bool Taken(const KeyboardLog& log, std::size_t at) { return at != kNotFound && at + 1 < log.size(); }
 
 // Making the profile current ends with gaming mode and the two flag uploads.
 bool ProfileApplied(const KeyboardLog& log) {
@@ -79,8 +87,8 @@ TEST_F(ProgramKeys, KeyboardActionSendsTheSubstituteKey) {
 
 TEST_F(ProgramKeys, FnF10TogglesGamingMode) {
     ASSERT_TRUE(ProfileApplied(StartWith(DefaultProfiles(), ProfileApplied)));
-    FnChord(0x43);
-    const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return FindCommand(l, 7, 0) != kNotFound; }, 5000);
+    FnChord(kF10);
+    const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 0)); }, 5000);
     ASSERT_NE(FindCommand(log, 7, 0), kNotFound) << "gaming mode was on, Fn+F10 turns it off";
     EXPECT_FALSE(watch_.State().gaming);
 }
@@ -96,12 +104,28 @@ TEST_F(ProgramKeys, FnDigitSwitchesToTheProfileWithThatAccelerator) {
 
     FnChord(0x20);  // digit 3 of the main block
     const KeyboardLog log = watch_.WaitUntil(
-        [](const KeyboardLog& l) { return FindCommand(l, 10, 2, FindCommand(l, 11, 255)) != kNotFound; }, 10000);
+        [](const KeyboardLog& l) { return Taken(l, FindCommand(l, 10, 2, FindCommand(l, 11, 255))); }, 10000);
     ASSERT_NE(FindCommand(log, 11, 255), kNotFound) << "level 20 is device value 255";
     EXPECT_NE(FindCommand(log, 10, 2), kNotFound);
     const KbSimState s = watch_.State();
     EXPECT_EQ(s.brightness, 255);
     EXPECT_EQ(s.effect, 2);
+}
+
+// The repeat thread reaches the window with SendMessageW; Exit while the key
+// is still held must end that repeat rather than wait for it for ever.
+TEST_F(ProgramKeys, HeldFnF12StepsBrightnessUpUntilExit) {
+    ASSERT_TRUE(ProfileApplied(StartWith(DefaultProfiles(), ProfileApplied)));
+    watch_.Mark();
+    watch_.Hold({kFn});
+    watch_.Hold({kFn, kF12});
+    const uint8_t level11 = BrightnessValue(11);
+    const uint8_t level12 = BrightnessValue(12);
+    const KeyboardLog log = watch_.WaitUntil(
+        [&](const KeyboardLog& l) { return FindCommand(l, 11, level12, FindCommand(l, 11, level11)) != kNotFound; },
+        10000);
+    EXPECT_NE(FindCommand(log, 11, level12, FindCommand(log, 11, level11)), kNotFound)
+        << "level 10 goes to 11 at once and to 12 after the first pause";
 }
 
 }  // namespace

@@ -135,3 +135,31 @@ TEST(MainApp, TrayDoubleClickShowsTheWindowAndClosingHidesItAgain) {
     PostMessageW(main, WM_COMMAND, kExitCommand, 0);
     EXPECT_TRUE(app.WaitForExit(10000ms));
 }
+
+// The language remembered in the language file names the window and the tray
+// icon; without a language file the program speaks English.
+TEST(MainApp, TitleComesFromTheRememberedLanguage) {
+    const auto title = [](const std::wstring& folder) {
+        AppProcess app(folder);
+        AnswerMessageBox(10000ms);
+        AnswerMessageBox(5000ms);
+        HWND main = WaitForMainWindow(10000ms);
+        wchar_t text[128] = {};
+        // The window is found while it still initialises; its title comes last.
+        for (int i = 0; main && i < 250 && GetWindowTextW(main, text, 128) == 0; ++i) Sleep(20);
+        if (main) PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+        EXPECT_TRUE(app.WaitForExit(10000ms));
+        return std::wstring(text);
+    };
+    const std::wstring chinese = MakeAppFolder(L"chinese");
+    const std::wstring languageFile = chinese + L"lan\\Orvik.ini";
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Language", L"Default", L"Chinese", languageFile.c_str()));
+    EXPECT_EQ(title(chinese), L"Velmora \u6E38\u620F\u952E\u76D8");
+    wchar_t kept[32] = {};
+    GetPrivateProfileStringW(L"Language", L"Default", L"", kept, 32, languageFile.c_str());
+    EXPECT_STREQ(kept, L"Chinese");
+
+    const std::wstring bare = MakeAppFolder(L"nolanguage");
+    DeleteFileW((bare + L"lan\\Orvik.ini").c_str());
+    EXPECT_EQ(title(bare), L"Velmora Gaming Keyboard");
+}

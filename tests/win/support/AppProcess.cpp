@@ -39,6 +39,7 @@ std::wstring MakeAppFolder(const std::wstring& name) {
     for (const wchar_t* file : {L"qorn.pfs", L"qorn.mcs"}) DeleteFileW((folder + file).c_str());
     CopyFileW((dist + L"Qorn.exe").c_str(), (folder + L"Qorn.exe").c_str(), FALSE);
     CopyFolder(dist + L"res\\", folder + L"res\\");
+    CopyFolder(dist + L"lan\\", folder + L"lan\\");
     return folder;
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+// The main window's keyboard side: it makes the current profile current on
+// the keyboard, turns the keyboard's reports into actions through the
+// dispatcher, follows the keyboard's arrival and removal, and handles the
+// brightness steps of a held Fn brightness key.
+//
+// Threads: the user-interface thread. StepBrightness is called on repeat
+// threads and reaches that thread through SendMessageW.
+#include <windows.h>
+
+#include <atomic>
+
+#include "actions/Dispatcher.h"
+#include "actions/KeyboardHost.h"
+#include "device/win32/DeviceNotification.h"
+
+class CDocMacroSet;
+class IClock;
+
+// wParam: the step as a signed integer (+1 or -1); lParam 0; result 0.
+constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
+
+class CMainKeyboard final : public CKeyboardHost {
+public:
+    // Everything given must outlive this object.
+    CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
+                  const ActionServices& services);
+
+    // The window exists: reports and device notifications go to it from now
+    // on, and the current profile is made current on the keyboard.
+    void Attach(HWND window);
+    // The window is being destroyed: reports are ignored, notifications end,
+    // and every running action is ended and waited for.
+    void Detach();
+
+    // WM_DEVICE_REPORT: 1 when the report was processed, else 0.
+    LRESULT OnDeviceReport(WPARAM report, LPARAM length);
+    // WM_DEVICECHANGE: the keyboard's interface arriving or going away.
+    void OnDeviceChange(WPARAM event, LPARAM data);
+    // WM_BRIGHTNESS_STEP.
+    void OnBrightnessStepMessage(WPARAM step);
+
+    // No macro recorder is part of the window yet: Fn+F9 finds nothing to
+    // start, and keys always act.
+    bool IsRecording() const override { return false; }
+    void NewMacro() override {}
+    void ToggleRecording() override {}
+    void StepBrightness(int step) override;
+
+private:
+    IClock& clock_;
+    CDispatcher dispatcher_;
+    // Read by repeat threads; null once the window is being destroyed.
+    std::atomic<HWND> window_{nullptr};
+    DeviceNotification notification_;
+};
