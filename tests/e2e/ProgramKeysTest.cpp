@@ -16,11 +16,6 @@ constexpr uint8_t kF12 = 0x45;
 
 bool Intercepts(const KbSimLogEntry& upload, uint8_t code) { return upload.intercept[code / 8] & (1u << (code % 8)); }
 
-// Whether the keyboard has taken the command at `at` into its state: it logs
-// a command when written and takes it when the program reads the reply, and
-// the program sends nothing else before that.
-bool Taken(const KeyboardLog& log, std::size_t at) { return at != kNotFound && at + 1 < log.size(); }
-
 // Making the profile current ends with gaming mode and the two flag uploads.
 bool ProfileApplied(const KeyboardLog& log) {
     const std::size_t gaming = FindCommand(log, 7, 1);
@@ -38,7 +33,11 @@ protected:
         watch_.Hold({});
     }
 
-    void TearDown() override { EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit"; }
+    void TearDown() override {
+        EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
+        // The keyboard outlives the test: nothing stays held for the next one.
+        watch_.Hold({});
+    }
 };
 
 TEST_F(ProgramKeys, StartTellsTheKeyboardTheCurrentProfile) {

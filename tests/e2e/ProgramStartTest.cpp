@@ -7,7 +7,7 @@
 
 namespace {
 
-bool Handshake(const KeyboardLog& log) { return FindCommand(log, 4, 1) != kNotFound; }
+bool Handshake(const KeyboardLog& log) { return Taken(log, FindCommand(log, 4, 1)); }
 
 using ProgramStart = ProgramFixture;
 
