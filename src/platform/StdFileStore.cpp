@@ -63,6 +63,21 @@ bool ToPath(const std::u16string& text, fs::path& path) {
     }
 }
 
+// The path of a file to open: BadPath when `text` does not convert or, with
+// `named`, names no file; AccessDenied when it is a folder.
+bool FilePath(const std::u16string& text, bool named, fs::path& path, FileError& error) {
+    if (!ToPath(text, path) || (named && !path.has_filename())) {
+        error = FileError::BadPath;
+        return false;
+    }
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        error = FileError::AccessDenied;
+        return false;
+    }
+    return true;
+}
+
 // A missing file in an existing folder is "not found"; a missing folder
 // makes the whole path invalid.
 FileError OpenError(const fs::path& path, int errnoValue) {
@@ -175,15 +190,7 @@ FileError FileErrorFromErrno(int errnoValue) {
 
 std::unique_ptr<std::streambuf> StdFileStore::OpenForReading(const std::u16string& text, FileError& error) {
     fs::path path;
-    if (!ToPath(text, path)) {
-        error = FileError::BadPath;
-        return nullptr;
-    }
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = FileError::AccessDenied;
-        return nullptr;
-    }
+    if (!FilePath(text, false, path, error)) return nullptr;
     auto buffer = std::make_unique<FileBuffer>();
     errno = 0;
     if (!buffer->open(path, std::ios::in | std::ios::binary)) {
@@ -196,15 +203,7 @@ std::unique_ptr<std::streambuf> StdFileStore::OpenForReading(const std::u16strin
 
 std::unique_ptr<IFileReplacement> StdFileStore::BeginReplace(const std::u16string& text, FileError& error) {
     fs::path path;
-    if (!ToPath(text, path) || !path.has_filename()) {
-        error = FileError::BadPath;
-        return nullptr;
-    }
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = FileError::AccessDenied;
-        return nullptr;
-    }
+    if (!FilePath(text, true, path, error)) return nullptr;
     auto replacement = std::make_unique<StdFileReplacement>(path, TemporaryBeside(path));
     if (!replacement->Open()) {
         const int e = replacement->OpenErrno();
