@@ -10,22 +10,13 @@ function(qorn_own_code target)
     endif()
 endfunction()
 
-# Collects the .cpp files directly inside src/<dir> for each dir given.
-# CONFIGURE_DEPENDS makes a new file show up without touching CMake files.
-function(qorn_glob_sources out)
+# Collects the .cpp files directly inside <top>/<dir> (top: src or tests)
+# for each dir given. CONFIGURE_DEPENDS makes a new file show up without
+# touching CMake files.
+function(qorn_glob out top)
     set(files)
     foreach(dir IN LISTS ARGN)
-        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp)
-        list(APPEND files ${found})
-    endforeach()
-    set(${out} ${files} PARENT_SCOPE)
-endfunction()
-
-# Same for tests/<dir>.
-function(qorn_glob_tests out)
-    set(files)
-    foreach(dir IN LISTS ARGN)
-        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${top}/${dir}/*.cpp)
         list(APPEND files ${found})
     endforeach()
     set(${out} ${files} PARENT_SCOPE)

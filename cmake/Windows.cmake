@@ -8,12 +8,12 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
 # Windows-only subsystems.
 set(QORN_WIN_DIRS platform/win32 model/win32 macro/win32 device/win32 actions/win32 lang/win32
     framework skin pages)
-qorn_glob_sources(QORN_WIN_SOURCES ${QORN_WIN_DIRS})
+qorn_glob(QORN_WIN_SOURCES src ${QORN_WIN_DIRS})
 add_library(qorn_win STATIC ${QORN_WIN_SOURCES})
 target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 comdlg32 ws2_32 shlwapi ole32 uuid winmm hid)
 qorn_own_code(qorn_win)
 
-qorn_glob_sources(QORN_APP_SOURCES app)
+qorn_glob(QORN_APP_SOURCES src app)
 file(GLOB QORN_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
 add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES})
 target_link_libraries(Qorn PRIVATE qorn_win)
@@ -48,7 +48,7 @@ if(QORN_TESTS)
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    qorn_glob_tests(QORN_WIN_TESTS win win/support)
+    qorn_glob(QORN_WIN_TESTS tests win win/support)
     # Test dialogs live in a resource script of the tests.
     file(GLOB QORN_WIN_TEST_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.rc)
     add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES})
@@ -59,7 +59,7 @@ if(QORN_TESTS)
 
     # Tests that need the simulated keyboard's driver (tools/kbdriver) in the
     # Wine prefix and, for the end-to-end runs, the program in dist/.
-    qorn_glob_tests(QORN_E2E_TESTS e2e e2e/support win/support)
+    qorn_glob(QORN_E2E_TESTS tests e2e e2e/support win/support)
     add_executable(e2e_tests ${QORN_E2E_TESTS})
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(e2e_tests PRIVATE kbsim_client qorn_win gtest gmock gtest_main)
