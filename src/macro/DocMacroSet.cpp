@@ -5,7 +5,6 @@
 #include "model/Archive.h"
 #include "model/DocProfileSet.h"
 #include "model/NamingRules.h"
-#include "platform/IUserPrompt.h"
 
 void CDocMacroSet::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
@@ -29,15 +28,9 @@ void CDocMacroSet::Serialize(CArchive& ar) {
     leadWord = 0;
 }
 
-CDocMacro* CDocMacroSet::Find(const std::u16string& macroName) {
-    auto it = macros.find(macroName);
-    return it == macros.end() ? nullptr : &it->second;
-}
+CDocMacro* CDocMacroSet::Find(const std::u16string& macroName) { return FindNamed(macros, macroName); }
 
-bool CDocMacroSet::Insert(CDocMacro macro) {
-    std::u16string key = macro.name;
-    return macros.try_emplace(std::move(key), std::move(macro)).second;
-}
+bool CDocMacroSet::Insert(CDocMacro macro) { return InsertNamed(macros, std::move(macro)); }
 
 std::u16string CDocMacroSet::NextMacroName() const {
     return NextFreeName(u"Macro", [this](const std::u16string& n) { return macros.contains(n); });
@@ -85,20 +78,9 @@ bool CDocMacroSet::Rename(const std::u16string& from, const std::u16string& to, 
 }
 
 bool CDocMacroSet::ExportMacro(const std::u16string& macroName, const std::u16string& path, const DocumentIo& io) {
-    CDocMacro* macro = Find(macroName);
-    return macro && macro->OnSaveDocument(path, io);
+    return ExportNamed(macros, macroName, path, io);
 }
 
 bool CDocMacroSet::Import(const std::u16string& path, const DocumentIo& io) {
-    CDocMacro imported;
-    if (!imported.OnOpenDocument(path, io)) return false;
-    if (imported.name.empty()) {
-        io.prompt.Warn(kUnexpectedFileFormat);
-        return false;
-    }
-    CDocMacro* existing = Find(imported.name);
-    if (!existing) return Insert(std::move(imported));
-    if (!io.prompt.AskYesNo(ReplaceQuestion(imported.name))) return false;
-    existing->CopyFrom(imported);
-    return true;
+    return ImportNamed(macros, path, io).has_value();
 }

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "macro/DocMacro.h"
-#include "model/Document.h"
+#include "model/NamedDocuments.h"
 
 class CDocProfileSet;
 
 class CDocMacroSet : public CDocument {
 public:
-    using MacroMap = std::map<std::u16string, CDocMacro>;
+    using MacroMap = NamedDocuments<CDocMacro>;
 
     void Serialize(CArchive& ar) override;
 

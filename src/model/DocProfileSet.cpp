@@ -4,14 +4,9 @@
 
 #include "model/Archive.h"
 #include "model/NamingRules.h"
-#include "platform/IUserPrompt.h"
 
 namespace {
 constexpr char16_t kFirstProfileName[] = u"Profile1";
-}
-
-std::u16string ReplaceQuestion(const std::u16string& name) {
-    return u"'" + name + u"' is existed, are you sure to replace it?";
 }
 
 void CDocProfileSet::Serialize(CArchive& ar) {
@@ -48,15 +43,9 @@ bool CDocProfileSet::OnOpenDocument(const std::u16string& path, const DocumentIo
     return true;
 }
 
-CDocProfile* CDocProfileSet::Find(const std::u16string& profileName) {
-    auto it = profiles.find(profileName);
-    return it == profiles.end() ? nullptr : &it->second;
-}
+CDocProfile* CDocProfileSet::Find(const std::u16string& profileName) { return FindNamed(profiles, profileName); }
 
-bool CDocProfileSet::Insert(CDocProfile profile) {
-    std::u16string key = profile.name;
-    return profiles.try_emplace(std::move(key), std::move(profile)).second;
-}
+bool CDocProfileSet::Insert(CDocProfile profile) { return InsertNamed(profiles, std::move(profile)); }
 
 void CDocProfileSet::AddDefaultProfile(const std::u16string& profileName) {
     if (profiles.contains(profileName)) return;
@@ -95,24 +84,11 @@ CDocProfile* CDocProfileSet::CopyCurrent() {
 
 bool CDocProfileSet::ExportProfile(const std::u16string& profileName, const std::u16string& path,
                                    const DocumentIo& io) {
-    CDocProfile* profile = Find(profileName);
-    return profile && profile->OnSaveDocument(path, io);
+    return ExportNamed(profiles, profileName, path, io);
 }
 
 bool CDocProfileSet::Import(const std::u16string& path, const DocumentIo& io) {
-    CDocProfile imported;
-    if (!imported.OnOpenDocument(path, io)) return false;
-    if (imported.name.empty()) {
-        io.prompt.Warn(kUnexpectedFileFormat);
-        return false;
-    }
-    CDocProfile* existing = Find(imported.name);
-    if (!existing) {
-        currentName = imported.name;
-        return Insert(std::move(imported));
-    }
-    if (!io.prompt.AskYesNo(ReplaceQuestion(imported.name))) return false;
-    existing->CopyFrom(imported);
-    currentName = imported.name;
-    return true;
+    std::optional<std::u16string> name = ImportNamed(profiles, path, io);
+    if (name) currentName = std::move(*name);
+    return name.has_value();
 }

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "model/DocProfile.h"
-#include "model/Document.h"
+#include "model/NamedDocuments.h"
 
 class CDocProfileSet : public CDocument {
 public:
-    using ProfileMap = std::map<std::u16string, CDocProfile>;
+    using ProfileMap = NamedDocuments<CDocProfile>;
 
     void Serialize(CArchive& ar) override;
     // Empties `profiles`; `currentName` stays.
@@ -53,5 +53,3 @@ public:
     std::u16string currentName;
     uint16_t leadWord = 0;
 };
-
-std::u16string ReplaceQuestion(const std::u16string& name);
