@@ -17,32 +17,6 @@ CKeyAction::CKeyAction(std::u16string keyName, uint32_t deviceCode, uint32_t typ
     keyType = type;
 }
 
-CKeyAction::CKeyAction(const CKeyAction& other) { *this = other; }
-
-CKeyAction& CKeyAction::operator=(const CKeyAction& other) {
-    if (this == &other) return *this;
-    name = other.name;
-    reserved1 = other.reserved1;
-    kind = other.kind;
-    keyType = other.keyType;
-    code = other.code;
-    reserved2 = other.reserved2;
-    released.store(other.released.load());
-    keyboardInputs = other.keyboardInputs;
-    mouseInputs = other.mouseInputs;
-    launchType = other.launchType;
-    programPath = other.programPath;
-    webAddress = other.webAddress;
-    macroName = other.macroName;
-    playMode = other.playMode;
-    playCount = other.playCount;
-    pressCount.store(other.pressCount.load());
-    mediaInputs = other.mediaInputs;
-    shortcutCount = other.shortcutCount;
-    shortcutInputs = other.shortcutInputs;
-    return *this;
-}
-
 void CKeyAction::Serialize(CArchive& ar) {
     ar.Transfer(name);
     ar.Transfer(reserved1);

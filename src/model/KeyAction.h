@@ -7,10 +7,10 @@
 // thread and the worker threads of execution, hence atomic. Every other field
 // changes on the user-interface thread only.
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <string>
 
+#include "model/CopyableAtomic.h"
 #include "model/InputRecord.h"
 
 class CArchive;
@@ -45,8 +45,8 @@ public:
     CKeyAction();
     CKeyAction(std::u16string keyName, uint32_t deviceCode, uint32_t type);
     // Copies every field, the runtime fields included.
-    CKeyAction(const CKeyAction& other);
-    CKeyAction& operator=(const CKeyAction& other);
+    CKeyAction(const CKeyAction& other) = default;
+    CKeyAction& operator=(const CKeyAction& other) = default;
     virtual ~CKeyAction() = default;
 
     // Stores or loads the archived fields in file order. Loading leaves
@@ -64,7 +64,7 @@ public:
     uint32_t keyType = kKeyTypeNormal;
     uint32_t code = 0;
     uint32_t reserved2 = 0;
-    std::atomic<uint32_t> released{1};
+    CopyableAtomic<uint32_t> released{1};
     std::array<InputRecord, 2> keyboardInputs{};
     std::array<InputRecord, 2> mouseInputs{};
     uint32_t launchType = kLaunchProgram;
@@ -73,7 +73,7 @@ public:
     std::u16string macroName;
     uint32_t playMode = kPlayOnce;
     uint32_t playCount = 2;
-    std::atomic<uint32_t> pressCount{0};
+    CopyableAtomic<uint32_t> pressCount{0};
     std::array<InputRecord, 2> mediaInputs{};
     uint32_t shortcutCount = 0;
     std::array<InputRecord, kShortcutCapacity> shortcutInputs{};
