@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "lang/MultiLanguage.h"
 #include "support/TextFile.h"
 
@@ -25,6 +29,48 @@ protected:
     TempDir folder;
     Window window;
 };
+
+// Language files under lan/ (the main one is Orvik.ini), the language to
+// load and the texts it gives.
+struct LoadCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::u16string language;
+    TextTable expected;
+};
+
+const LoadCase kLoadCases[] = {
+    {"AnEmptyValueCountsAsMissing",
+     {{"Orvik.ini",
+       "[English]\nID1=IDC_BTN_SAVE\nTEXT1=\nID2=IDC_BTN_CANCEL\nTEXT2=Drop\nID3=\nID4=IDC_BTN_MACRO\nTEXT4=M\n"}},
+     u"English",
+     {{u"IDC_BTN_CANCEL", u"Drop"}}},
+    // main -> a (-> deep\c), b. Each file defines X; main's text wins, then
+    // a's tree comes before b.
+    {"TheFirstTextWinsAndIncludesFollowInTreeOrder",
+     {{"Orvik.ini", "[Chinese]\nID1=X\nTEXT1=main\n[include]\ninclude1=a.ini\ninclude2=b.ini\n"},
+      {"a.ini", "[Chinese]\nID1=X\nTEXT1=a\nID2=Y\nTEXT2=a\n[include]\ninclude1=deep\\c.ini\n"},
+      {"deep/c.ini", "[Chinese]\nID1=Z\nTEXT1=c\nID2=W\nTEXT2=c\n"},
+      {"b.ini", "[Chinese]\nID1=Y\nTEXT1=b\nID2=Z\nTEXT2=b\nID3=V\nTEXT3=b\n"}},
+     u"Chinese",
+     {{u"X", u"main"}, {u"Y", u"a"}, {u"Z", u"c"}, {u"W", u"c"}, {u"V", u"b"}}},
+    // ANSI file, Windows-1252 here: the bytes arrive as Latin-1 letters.
+    {"IncludesInSubfoldersAndMissingIncludes",
+     {{"Orvik.ini", "[include]\ninclude1=missing.ini\ninclude2=ko\\Korean.ini\ninclude4=skipped.ini\n"},
+      {"ko/Korean.ini", "[Korean]\nID1=IDC_BTN_SAVE\nTEXT1=\xEC\xA0\x80\xEC\x9E\xA5\n"},
+      {"skipped.ini", "[Korean]\nID1=IDC_BTN_CANCEL\nTEXT1=no\n"}},
+     u"Korean",
+     {{u"IDC_BTN_SAVE", u"\u00ec\u00a0\u20ac\u00ec\u017e\u00a5"}}},
+    {"IncludeCyclesEnd",
+     {{"Orvik.ini", "[English]\nID1=A\nTEXT1=main\n[include]\ninclude1=Orvik.ini\ninclude2=..\\lan\\other.ini\n"},
+      {"other.ini",
+       "[English]\nID1=B\nTEXT1=other\n[include]\ninclude1=..\\lan\\.\\Orvik.ini\ninclude2=third.ini\n"},
+      {"third.ini", "[English]\nID1=C\nTEXT1=third\n[include]\ninclude1=other.ini\n"}},
+     u"English",
+     {{u"A", u"main"}, {u"B", u"other"}, {u"C", u"third"}}},
+};
+
+class MultiLanguageLoad : public MultiLanguage, public ::testing::WithParamInterface<LoadCase> {};
 }  // namespace
 
 TEST_F(MultiLanguage, NumberingStopsAtAGapAndSkipsAMissingText) {
@@ -39,45 +85,15 @@ TEST_F(MultiLanguage, NumberingStopsAtAGapAndSkipsAMissingText) {
     EXPECT_EQ(window.applied, 1);
 }
 
-TEST_F(MultiLanguage, AnEmptyValueCountsAsMissing) {
-    PutMain("[English]\nID1=IDC_BTN_SAVE\nTEXT1=\nID2=IDC_BTN_CANCEL\nTEXT2=Drop\nID3=\nID4=IDC_BTN_MACRO\nTEXT4=M\n");
-    CMultiLanguage::languageName = u"English";
+TEST_P(MultiLanguageLoad, FindsTheTextsOfItsFiles) {
+    for (const auto& [file, text] : GetParam().files) PutTextFile(folder / ("lan/" + file), text);
+    CMultiLanguage::languageName = GetParam().language;
     CMultiLanguage::Load();
-    EXPECT_EQ(CMultiLanguage::texts, (TextTable{{u"IDC_BTN_CANCEL", u"Drop"}}));
+    EXPECT_EQ(CMultiLanguage::texts, GetParam().expected);
 }
 
-TEST_F(MultiLanguage, TheFirstTextWinsAndIncludesFollowInTreeOrder) {
-    // main -> a (-> deep\c), b. Each file defines X; main's text wins, then
-    // a's tree comes before b.
-    PutMain("[Chinese]\nID1=X\nTEXT1=main\n[include]\ninclude1=a.ini\ninclude2=b.ini\n");
-    PutTextFile(folder / "lan/a.ini", "[Chinese]\nID1=X\nTEXT1=a\nID2=Y\nTEXT2=a\n[include]\ninclude1=deep\\c.ini\n");
-    PutTextFile(folder / "lan/deep/c.ini", "[Chinese]\nID1=Z\nTEXT1=c\nID2=W\nTEXT2=c\n");
-    PutTextFile(folder / "lan/b.ini", "[Chinese]\nID1=Y\nTEXT1=b\nID2=Z\nTEXT2=b\nID3=V\nTEXT3=b\n");
-    CMultiLanguage::languageName = u"Chinese";
-    CMultiLanguage::Load();
-    EXPECT_EQ(CMultiLanguage::texts,
-              (TextTable{{u"X", u"main"}, {u"Y", u"a"}, {u"Z", u"c"}, {u"W", u"c"}, {u"V", u"b"}}));
-}
-
-TEST_F(MultiLanguage, IncludesInSubfoldersAndMissingIncludes) {
-    PutMain("[include]\ninclude1=missing.ini\ninclude2=ko\\Korean.ini\ninclude4=skipped.ini\n");
-    PutTextFile(folder / "lan/ko/Korean.ini", "[Korean]\nID1=IDC_BTN_SAVE\nTEXT1=\xEC\xA0\x80\xEC\x9E\xA5\n");
-    PutTextFile(folder / "lan/skipped.ini", "[Korean]\nID1=IDC_BTN_CANCEL\nTEXT1=no\n");
-    CMultiLanguage::languageName = u"Korean";
-    CMultiLanguage::Load();
-    // ANSI file, Windows-1252 here: the bytes arrive as Latin-1 letters.
-    EXPECT_EQ(CMultiLanguage::texts, (TextTable{{u"IDC_BTN_SAVE", u"\u00ec\u00a0\u20ac\u00ec\u017e\u00a5"}}));
-}
-
-TEST_F(MultiLanguage, IncludeCyclesEnd) {
-    PutMain("[English]\nID1=A\nTEXT1=main\n[include]\ninclude1=Orvik.ini\ninclude2=..\\lan\\other.ini\n");
-    PutTextFile(folder / "lan/other.ini", "[English]\nID1=B\nTEXT1=other\n[include]\ninclude1=..\\lan\\.\\Orvik.ini\n"
-                                "include2=third.ini\n");
-    PutTextFile(folder / "lan/third.ini", "[English]\nID1=C\nTEXT1=third\n[include]\ninclude1=other.ini\n");
-    CMultiLanguage::languageName = u"English";
-    CMultiLanguage::Load();
-    EXPECT_EQ(CMultiLanguage::texts, (TextTable{{u"A", u"main"}, {u"B", u"other"}, {u"C", u"third"}}));
-}
+INSTANTIATE_TEST_SUITE_P(MultiLanguage, MultiLanguageLoad, ::testing::ValuesIn(kLoadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MultiLanguage, ChoosingTheCurrentLanguageReloadsNothing) {
     PutMain("[Language]\nDefault=English\n[Korean]\nID1=IDC_BTN_SAVE\nTEXT1=first\n");
