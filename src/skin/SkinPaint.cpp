@@ -32,6 +32,14 @@ void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus
     Record(graphics.DrawImage(image, dest), lastStatus);
 }
 
+void DrawCellPiece(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const Gdiplus::Rect& dest,
+                   const Gdiplus::Rect& source, bool tileFlip) {
+    Gdiplus::ImageAttributes attributes;
+    if (tileFlip) attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics.DrawImage(&image, dest, source.X, source.Y, source.Width, source.Height, Gdiplus::UnitPixel,
+                       tileFlip ? &attributes : nullptr);
+}
+
 void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::RectF& layout,
                   const SkinFont& font, uint32_t argb, const Gdiplus::StringFormat* format, int* lastStatus) {
     if (text.empty()) return;

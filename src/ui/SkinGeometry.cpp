@@ -1,6 +1,8 @@
 #include "ui/SkinGeometry.h"
 
-PixelRect StripCell(int row, int w, int h) { return {0, row * h, w, h}; }
+PixelRect StripCell(int row, int w, int h) { return GridCell(0, row, w, h); }
+
+PixelRect GridCell(int column, int row, int w, int h) { return {column * w, row * h, w, h}; }
 
 PixelRect ImageColumn(int column, int w, int imageHeight) { return {column * w, 0, w, imageHeight}; }
 

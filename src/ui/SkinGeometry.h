@@ -14,6 +14,8 @@ struct PixelRect {
 
 // Cell `row` of a vertical strip whose cells are w x h.
 PixelRect StripCell(int row, int w, int h);
+// Cell (column, row) of a grid whose cells are w x h.
+PixelRect GridCell(int column, int row, int w, int h);
 // Column `column` of an image whose columns are w wide: the full height.
 PixelRect ImageColumn(int column, int w, int imageHeight);
 

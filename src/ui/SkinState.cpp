@@ -35,6 +35,12 @@ ButtonFace ChooseButtonFace(bool disabled, bool pressed, bool hovering) {
     return {0, SkinState::Normal};
 }
 
+int StripRow(bool disabled, bool active, bool hovered) {
+    if (disabled) return 1;
+    if (active) return 3;
+    return hovered ? 2 : 0;
+}
+
 SkinState ButtonTextState(bool disabled, bool pressed, bool hovering) {
     if (disabled) return SkinState::Disable;
     return pressed || hovering ? SkinState::Over : SkinState::Normal;

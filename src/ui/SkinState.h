@@ -35,6 +35,9 @@ struct ButtonFace {
     SkinState slice;
 };
 ButtonFace ChooseButtonFace(bool disabled, bool pressed, bool hovering);
+// Row of a four-cell image (scroll bar parts, slider thumb): 0 normal,
+// 1 disabled, 2 hovered, 3 pressed or dragged; disabled wins, then active.
+int StripRow(bool disabled, bool active, bool hovered);
 // Text colour state of a push button.
 SkinState ButtonTextState(bool disabled, bool pressed, bool hovering);
 

@@ -11,6 +11,7 @@ constexpr uint32_t K = 0x000000;
 TEST(SkinGeometry, StripCellsAndColumns) {
     EXPECT_EQ(StripCell(3, 16, 12), (PixelRect{0, 36, 16, 12}));
     EXPECT_EQ(ImageColumn(2, 16, 64), (PixelRect{32, 0, 16, 64}));
+    EXPECT_EQ(GridCell(3, 2, 14, 18), (PixelRect{42, 36, 14, 18}));
 }
 
 TEST(SkinGeometry, MaskRunsSkipPureWhiteOnly) {

@@ -1,0 +1,16 @@
+#pragma once
+// The program's folder of the build (dist\, with res\ beside the program),
+// made the working folder while an object of this class lives, so that the
+// skin's relative ".\res\..." paths resolve as they do for the program.
+#include <string>
+
+class InDistFolder {
+public:
+    InDistFolder();
+    InDistFolder(const InDistFolder&) = delete;
+    InDistFolder& operator=(const InDistFolder&) = delete;
+    ~InDistFolder();
+
+private:
+    std::wstring saved_;
+};
