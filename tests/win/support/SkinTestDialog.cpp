@@ -19,18 +19,29 @@ SharedBitmap PlainImage(uint32_t rgb) {
     return bitmap;
 }
 
+// The trackbar class of the slider.
+void EnsureCommonControls() {
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&controls) != 0;
+    }();
+    (void)done;
+}
+
 constexpr SkinState kAllStates[] = {SkinState::Normal,       SkinState::Disable,  SkinState::DisableSelected,
                                     SkinState::Over,         SkinState::OverSelected, SkinState::Selected};
 }  // namespace
 
 SkinTestDialog::SkinTestDialog() : CSkinDialog(IDD_SKIN_TEST) {
     EnsureGdiplus();
+    EnsureCommonControls();
     for (SkinState state : kAllStates)
         for (int i = 0; i < 3; ++i) AddImage(state, PlainImage(StateColour(state, i)));
 }
 
 SkinTestDialog::SkinTestDialog(const std::wstring& resFolder, std::u16string_view set) : CSkinDialog(IDD_SKIN_TEST) {
     EnsureGdiplus();
+    EnsureCommonControls();
     for (SkinState state : kAllStates) {
         const std::u16string suffix(SkinStateSuffix(state));
         AddImage(state, LoadSkinBitmap(resFolder + std::wstring(set.begin(), set.end()) +
@@ -69,16 +80,22 @@ BOOL SkinTestDialog::OnInitDialog() {
         {after, IDC_T_AFTER, 310, 80, 60, 24},     {label, IDC_T_STATIC, 10, 110, 100, 20},
         {link, IDC_T_LINK, 120, 110, 100, 20},     {edit, IDC_T_EDIT, 10, 140, 200, 24},
         {keys, IDC_T_KEYS, 10, 170, 200, 24},      {fallback, IDC_T_FALLBACK, 230, 140, 150, 24},
+        {memo, IDC_T_MEMO, 230, 170, 160, 60},
     };
     for (const Place& p : places) {
         p.control.SubclassDlgItem(static_cast<UINT>(p.id), *this);
         p.control.Move(p.x, p.y, p.w, p.h);
     }
+    slider.SubclassDlgItem(IDC_T_SLIDER, *this);
+    slider.LoadThumb();
+    slider.SetRange(0, 20);
+    slider.FitTo(kSliderTrack);
     return TRUE;
 }
 
 LRESULT SkinTestDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SKIN_HOVER) hoverReports_.emplace_back(wp, reinterpret_cast<HWND>(lp));
+    if (msg == WM_HSCROLL || msg == WM_VSCROLL) scrollReports_.emplace_back(wp, reinterpret_cast<HWND>(lp));
     return CSkinDialog::WindowProc(msg, wp, lp);
 }
 

@@ -3,7 +3,7 @@
 // pixel rectangles. By default its state images are plain colours, one per
 // state and image index (StateColour), so that a test can tell from one
 // pixel which slice a control shows. It counts the click notifications that
-// reach it.
+// reach it and keeps the scroll notifications.
 #include <map>
 #include <string>
 #include <utility>
@@ -16,6 +16,7 @@
 #include "skin/SkinHyperLink.h"
 #include "skin/SkinKeyCapture.h"
 #include "skin/SkinRadioBox.h"
+#include "skin/SkinSliderCtrl.h"
 #include "skin/SkinStatic.h"
 
 // The colour (0x00RRGGBB) of image `index` of the plain images for `state`.
@@ -38,6 +39,10 @@ public:
     int Clicks(int id) const;
     // The WM_SKIN_HOVER reports that reached the dialog: (wParam, window).
     const std::vector<std::pair<WPARAM, HWND>>& HoverReports() const { return hoverReports_; }
+    // WM_HSCROLL and WM_VSCROLL: (wParam, window).
+    const std::vector<std::pair<WPARAM, HWND>>& ScrollReports() const { return scrollReports_; }
+    // The slider's track: from (20, 240) to (220, 241), 200 pixels long.
+    static constexpr RECT kSliderTrack{20, 240, 220, 241};
 
     CSkinButton button, blank, indexed;
     CSkinCheckBox check, narrow;
@@ -47,6 +52,8 @@ public:
     CSkinHyperLink link;
     CSkinEdit edit;
     CSkinKeyCapture keys;
+    CSkinEdit memo;  // multi-line, with a vertical scroll bar
+    CSkinSliderCtrl slider;
 
 protected:
     BOOL OnInitDialog() override;
@@ -56,4 +63,5 @@ protected:
 private:
     std::map<int, int> clicks_;
     std::vector<std::pair<WPARAM, HWND>> hoverReports_;
+    std::vector<std::pair<WPARAM, HWND>> scrollReports_;
 };

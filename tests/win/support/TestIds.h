@@ -15,3 +15,5 @@
 #define IDC_T_EDIT 512
 #define IDC_T_KEYS 513
 #define IDC_T_FALLBACK 514
+#define IDC_T_MEMO 515
+#define IDC_T_SLIDER 516
