@@ -2,8 +2,8 @@
 // The base of skinned controls that live inside a scroll frame (edits and
 // list boxes). It remembers its skin parent before the control is moved into
 // the frame, and creates the frame on the first message once that parent is
-// known. When the control's window is gone, so is the frame, and a window
-// subclassed later gets a new one.
+// known. A window subclassed later (the dialog opened again) gets a new
+// frame.
 #include <memory>
 
 #include "skin/SkinControl.h"
@@ -13,15 +13,17 @@ template <class T>
 class CSkinContianerCtrl : public CSkinControl<T> {
 public:
     CSkinDialog* GetSkinParent() override { return skinParent_; }
-    // The frame that hosts the control; null before the first message.
-    const CSkinScrollFrame* ScrollFrame() const { return scrollFrame_.get(); }
+    // The frame that hosts the control; null before the first message and
+    // after the control's window is gone.
+    const CSkinScrollFrame* ScrollFrame() const { return HasLiveFrame() ? scrollFrame_.get() : nullptr; }
 
 protected:
     // Records the parent as skin parent; derived OnSkinInit calls this.
     void RememberSkinParent() { skinParent_ = CSkinControl<T>::GetSkinParent(); }
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
-        if (skinParent_ && !scrollFrame_ && !creatingFrame_) {
+        if (msg == WM_DESTROY) skinParent_ = nullptr;  // no new frame for a window on its way out
+        if (skinParent_ && !HasLiveFrame() && !creatingFrame_) {
             creatingFrame_ = true;
             scrollFrame_ = CSkinScrollFrame::Host(*this);
             creatingFrame_ = false;
@@ -34,14 +36,16 @@ protected:
             }
         }
         const LRESULT result = CSkinControl<T>::WindowProc(msg, wp, lp);
-        if (msg == WM_NCDESTROY) {
-            scrollFrame_.reset();
-            skinParent_ = nullptr;
-        }
+        // A frame that went first is dropped now; one that is being destroyed
+        // with the dialog around it is left to finish, and is replaced when
+        // the control gets a window again.
+        if (msg == WM_NCDESTROY && !HasLiveFrame()) scrollFrame_.reset();
         return result;
     }
 
 private:
+    bool HasLiveFrame() const { return scrollFrame_ && scrollFrame_->GetSafeHwnd(); }
+
     CSkinDialog* skinParent_ = nullptr;
     std::unique_ptr<CSkinScrollFrame> scrollFrame_;
     bool creatingFrame_ = false;

@@ -137,3 +137,14 @@ TEST_F(SkinScrollFrameTest, DestroyingTheControlRemovesItsFrame) {
     EXPECT_EQ(dialog.memo.ScrollFrame(), nullptr);
     EXPECT_EQ(dialog.DlgItem(IDC_T_MEMO), nullptr);
 }
+
+TEST_F(SkinScrollFrameTest, ReopenedDialogHostsItsControlsInNewFrames) {
+    const HWND first = Frame();
+    dialog.DestroyWindow();
+    EXPECT_EQ(dialog.memo.ScrollFrame(), nullptr);
+    dialog.Open();
+    ASSERT_NE(dialog.memo.ScrollFrame(), nullptr);
+    EXPECT_NE(Frame(), first);
+    EXPECT_EQ(GetParent(dialog.memo.GetSafeHwnd()), dialog.memo.ScrollFrame()->BorderWindow());
+    EXPECT_TRUE(Same(RectIn(dialog.GetSafeHwnd(), Frame()), RECT{230, 170, 390, 230}));
+}
