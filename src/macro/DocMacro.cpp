@@ -8,20 +8,6 @@ namespace {
 constexpr uint32_t kBatchEvents = 4096;
 }  // namespace
 
-CDocMacro::CDocMacro(const CDocMacro& other) : CDocument(other) { CopyFrom(other); }
-
-CDocMacro& CDocMacro::operator=(const CDocMacro& other) {
-    CopyFrom(other);
-    return *this;
-}
-
-void CDocMacro::CopyFrom(const CDocMacro& other) {
-    if (this == &other) return;
-    leadWord = other.leadWord;
-    name = other.name;
-    events = other.events;
-}
-
 void CDocMacro::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar.WriteU16(leadWord);

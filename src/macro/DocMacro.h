@@ -17,13 +17,11 @@
 class CDocMacro : public CDocument {
 public:
     CDocMacro() = default;
-    CDocMacro(const CDocMacro& other);
-    CDocMacro& operator=(const CDocMacro& other);
+    // Copies `leadWord`, `name` and the events, but not the modified flag.
+    CDocMacro(const CDocMacro& other) = default;
+    CDocMacro& operator=(const CDocMacro& other) = default;
     CDocMacro(CDocMacro&&) = default;
     CDocMacro& operator=(CDocMacro&&) = default;
-
-    // Copies `leadWord`, `name` and the events; onto itself does nothing.
-    void CopyFrom(const CDocMacro& other);
 
     void Serialize(CArchive& ar) override;
     // Empties `events`; `name` and `leadWord` stay.

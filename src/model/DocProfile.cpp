@@ -8,29 +8,6 @@
 
 CDocProfile::CDocProfile() : keys(kSlotCount) {}
 
-CDocProfile::CDocProfile(const CDocProfile& other) : CDocument(other) { CopyFrom(other); }
-
-CDocProfile& CDocProfile::operator=(const CDocProfile& other) {
-    CopyFrom(other);
-    return *this;
-}
-
-void CDocProfile::CopyFrom(const CDocProfile& other) {
-    if (this == &other) return;
-    leadWord = other.leadWord;
-    name = other.name;
-    accelerator = other.accelerator;
-    reservedFlag = other.reservedFlag;
-    backlightOn = other.backlightOn;
-    backlightEffect = other.backlightEffect;
-    brightnessLevel = other.brightnessLevel;
-    gamingMode = other.gamingMode;
-    disableWinKey = other.disableWinKey;
-    disableAltF4 = other.disableAltF4;
-    disableAltTab = other.disableAltTab;
-    keys = other.keys;
-}
-
 void CDocProfile::ResetToDefaults() {
     using D = DefaultProfileSettings;
     name.clear();

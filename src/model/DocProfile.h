@@ -19,14 +19,12 @@ class CDocProfile : public CDocument {
 public:
     // kSlotCount empty records; the key table is built by ResetToDefaults.
     CDocProfile();
-    CDocProfile(const CDocProfile& other);
-    CDocProfile& operator=(const CDocProfile& other);
+    // Copies every field and key record (runtime fields included), but not
+    // the modified flag.
+    CDocProfile(const CDocProfile& other) = default;
+    CDocProfile& operator=(const CDocProfile& other) = default;
     CDocProfile(CDocProfile&&) = default;
     CDocProfile& operator=(CDocProfile&&) = default;
-
-    // Copies every field and key record (runtime fields included), but not
-    // the modified flag. Copying onto itself does nothing.
-    void CopyFrom(const CDocProfile& other);
 
     // The default settings and a fresh record for each key of the key table;
     // `name` is emptied; `leadWord` and the slots outside the table are kept.

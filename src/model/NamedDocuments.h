@@ -53,7 +53,7 @@ std::optional<std::u16string> ImportNamed(NamedDocuments<Doc>& map, const std::u
     std::u16string name = imported.name;
     if (Doc* existing = FindNamed(map, name)) {
         if (!io.prompt.AskYesNo(ReplaceQuestion(name))) return std::nullopt;
-        existing->CopyFrom(imported);
+        *existing = imported;
     } else {
         InsertNamed(map, std::move(imported));
     }
