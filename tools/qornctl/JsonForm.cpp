@@ -18,19 +18,22 @@ std::string Hex(const InputRecord& record) {
     return text;
 }
 
-template <std::size_t N>
-Json Records(const std::array<InputRecord, N>& records) {
+// The JSON of each element, in order.
+template <class Range, class Form>
+Json ListJson(const Range& items, Form form) {
     Json list = Json::array();
-    for (const InputRecord& r : records) list.push_back(InputRecordJson(r));
+    for (const auto& item : items) list.push_back(form(item));
     return list;
 }
 
-// The JSON of each value of a document's map, in the map's order.
+// The same for the documents of a set's map, in the map's order.
 template <class Map, class Form>
 Json ValuesJson(const Map& map, Form form) {
-    Json list = Json::array();
-    for (const auto& entry : map) list.push_back(form(entry.second));
-    return list;
+    return ListJson(map, [&form](const auto& entry) { return form(entry.second); });
+}
+
+Json MacroEventJson(const MacroEvent& e) {
+    return {{"type", e.Type()}, {"vk", e.Vk()}, {"scan", e.Scan()}, {"flags", e.KeyFlags()}, {"delay", e.Delay()}};
 }
 
 // A whole file: its "kind" first, then the document's fields.
@@ -57,56 +60,42 @@ Json InputRecordJson(const InputRecord& r) {
 }
 
 Json KeyActionJson(const CKeyAction& k) {
-    Json j;
-    j["name"] = ToUtf8(k.name);
-    j["reserved1"] = k.reserved1;
-    j["kind"] = k.kind;
-    j["keyType"] = k.keyType;
-    j["code"] = k.code;
-    j["reserved2"] = k.reserved2;
-    j["launchType"] = k.launchType;
-    j["programPath"] = ToUtf8(k.programPath);
-    j["webAddress"] = ToUtf8(k.webAddress);
-    j["macroName"] = ToUtf8(k.macroName);
-    j["playMode"] = k.playMode;
-    j["playCount"] = k.playCount;
-    j["keyboardInputs"] = Records(k.keyboardInputs);
-    j["mouseInputs"] = Records(k.mouseInputs);
-    j["mediaInputs"] = Records(k.mediaInputs);
-    j["shortcutCount"] = k.shortcutCount;
-    j["shortcutInputs"] = Records(k.shortcutInputs);
-    return j;
+    return {{"name", ToUtf8(k.name)},
+            {"reserved1", k.reserved1},
+            {"kind", k.kind},
+            {"keyType", k.keyType},
+            {"code", k.code},
+            {"reserved2", k.reserved2},
+            {"launchType", k.launchType},
+            {"programPath", ToUtf8(k.programPath)},
+            {"webAddress", ToUtf8(k.webAddress)},
+            {"macroName", ToUtf8(k.macroName)},
+            {"playMode", k.playMode},
+            {"playCount", k.playCount},
+            {"keyboardInputs", ListJson(k.keyboardInputs, InputRecordJson)},
+            {"mouseInputs", ListJson(k.mouseInputs, InputRecordJson)},
+            {"mediaInputs", ListJson(k.mediaInputs, InputRecordJson)},
+            {"shortcutCount", k.shortcutCount},
+            {"shortcutInputs", ListJson(k.shortcutInputs, InputRecordJson)}};
 }
 
 Json ProfileJson(const CDocProfile& p) {
-    Json j;
-    j["leadWord"] = p.leadWord;
-    j["name"] = ToUtf8(p.name);
-    j["accelerator"] = p.accelerator;
-    j["reservedFlag"] = p.reservedFlag;
-    j["backlightOn"] = p.backlightOn;
-    j["backlightEffect"] = p.backlightEffect;
-    j["brightnessLevel"] = p.brightnessLevel;
-    j["gamingMode"] = p.gamingMode;
-    j["disableWinKey"] = p.disableWinKey;
-    j["disableAltTab"] = p.disableAltTab;
-    j["disableAltF4"] = p.disableAltF4;
-    Json keys = Json::array();
-    for (const CKeyAction& k : p.keys) keys.push_back(KeyActionJson(k));
-    j["keys"] = std::move(keys);
-    return j;
+    return {{"leadWord", p.leadWord},
+            {"name", ToUtf8(p.name)},
+            {"accelerator", p.accelerator},
+            {"reservedFlag", p.reservedFlag},
+            {"backlightOn", p.backlightOn},
+            {"backlightEffect", p.backlightEffect},
+            {"brightnessLevel", p.brightnessLevel},
+            {"gamingMode", p.gamingMode},
+            {"disableWinKey", p.disableWinKey},
+            {"disableAltTab", p.disableAltTab},
+            {"disableAltF4", p.disableAltF4},
+            {"keys", ListJson(p.keys, KeyActionJson)}};
 }
 
 Json MacroJson(const CDocMacro& m) {
-    Json j;
-    j["leadWord"] = m.leadWord;
-    j["name"] = ToUtf8(m.name);
-    Json events = Json::array();
-    for (const MacroEvent& e : m.events)
-        events.push_back(
-            {{"type", e.Type()}, {"vk", e.Vk()}, {"scan", e.Scan()}, {"flags", e.KeyFlags()}, {"delay", e.Delay()}});
-    j["events"] = std::move(events);
-    return j;
+    return {{"leadWord", m.leadWord}, {"name", ToUtf8(m.name)}, {"events", ListJson(m.events, MacroEventJson)}};
 }
 
 Json ProfileSetFileJson(const CDocProfileSet& set) {
