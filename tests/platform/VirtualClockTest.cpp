@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <initializer_list>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -22,6 +24,19 @@ struct Log {
 
 std::thread StartTracked(CVirtualClock& clock, std::function<void()> work) {
     return std::thread(clock.TrackActivity(std::move(work)));
+}
+
+// One tracked worker per value, running work(value), while the test thread
+// takes part in the clock and runs `own`; returns once all have ended.
+void RunTracked(CVirtualClock& clock, std::initializer_list<uint32_t> values,
+                const std::function<void(uint32_t)>& work, const std::function<void()>& own) {
+    std::vector<std::thread> threads;
+    {
+        CVirtualClock::Participant self(clock);
+        for (const uint32_t value : values) threads.push_back(StartTracked(clock, [&work, value] { work(value); }));
+        own();
+    }
+    for (auto& t : threads) t.join();
 }
 }  // namespace
 
@@ -45,18 +60,16 @@ TEST(VirtualClock, SleepOutsideAnActivityIsRefused) {
 TEST(VirtualClockThread, SleepersWakeInTimeOrderThenInOrderOfFallingAsleep) {
     CVirtualClock clock;
     Log log;
-    std::vector<std::thread> threads;
-    {
-        CVirtualClock::Participant self(clock);
-        for (const uint32_t ms : {30u, 10u, 20u, 10u})
-            threads.push_back(StartTracked(clock, [&clock, &log, ms] {
-                clock.SleepMs(ms);
-                log.Add(std::to_string(ms) + "@" + std::to_string(clock.NowMs()));
-            }));
-        clock.SleepMs(25);
-        log.Add("self@" + std::to_string(clock.NowMs()));
-    }
-    for (auto& t : threads) t.join();
+    RunTracked(
+        clock, {30u, 10u, 20u, 10u},
+        [&](uint32_t ms) {
+            clock.SleepMs(ms);
+            log.Add(std::to_string(ms) + "@" + std::to_string(clock.NowMs()));
+        },
+        [&] {
+            clock.SleepMs(25);
+            log.Add("self@" + std::to_string(clock.NowMs()));
+        });
     // The two 10 ms sleepers fell asleep in the order they were tracked.
     EXPECT_EQ(log.lines, (std::vector<std::string>{"10@10", "10@10", "20@20", "self@25", "30@30"}));
 }
@@ -118,19 +131,15 @@ TEST(VirtualClock, TrackedWorkThatNeverRunsDoesNotHoldTimeBack) {
 TEST(VirtualClockThread, ManyActivitiesSleepingInLoopsStayInStep) {
     CVirtualClock clock;
     Log log;
-    std::vector<std::thread> threads;
-    {
-        CVirtualClock::Participant self(clock);
-        for (uint32_t period : {3u, 5u, 7u})
-            threads.push_back(StartTracked(clock, [&clock, &log, period] {
-                for (int i = 0; i < 20; ++i) {
-                    clock.SleepMs(period);
-                    if (clock.NowMs() % period != 0) log.Add("late " + std::to_string(clock.NowMs()));
-                }
-            }));
-        clock.SleepMs(1000);
-    }
-    for (auto& t : threads) t.join();
+    RunTracked(
+        clock, {3u, 5u, 7u},
+        [&](uint32_t period) {
+            for (int i = 0; i < 20; ++i) {
+                clock.SleepMs(period);
+                if (clock.NowMs() % period != 0) log.Add("late " + std::to_string(clock.NowMs()));
+            }
+        },
+        [&] { clock.SleepMs(1000); });
     EXPECT_TRUE(log.lines.empty()) << log.lines.front();
     EXPECT_EQ(clock.NowMs(), 1000u);
 }
