@@ -60,8 +60,11 @@ struct KeyboardSimulator::Core {
     // handle's flag, watched while a status request waits.
     DeviceRequestResult Serve(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out,
                               std::unique_lock<std::mutex>& lock, const bool& closed);
-    DeviceRequestResult WriteReport(std::span<const uint8_t> in, std::span<uint8_t> out);
-    DeviceRequestResult ReadReport(std::span<const uint8_t> in, std::span<uint8_t> out);
+    // A feature-report write or read: checks the envelope, echoes it into
+    // `out`, then takes the command or answers in the packet.
+    DeviceRequestResult FeatureReport(bool write, std::span<const uint8_t> in, std::span<uint8_t> out);
+    void TakeCommand(std::span<const uint8_t> in);
+    void Answer(std::span<uint8_t> out);
     DeviceRequestResult Upload(std::span<const uint8_t> in);
     DeviceRequestResult WaitStatus(std::span<uint8_t> out, std::unique_lock<std::mutex>& lock, const bool& closed);
     DeviceRequestResult FetchEvents(std::span<uint8_t> out);
@@ -118,8 +121,8 @@ private:
 DeviceRequestResult KeyboardSimulator::Core::Serve(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out,
                                                    std::unique_lock<std::mutex>& lock, const bool& closed) {
     switch (code) {
-    case IOCTL_KB_SET_REPORT: return WriteReport(in, out);
-    case IOCTL_KB_GET_REPORT: return ReadReport(in, out);
+    case IOCTL_KB_SET_REPORT: return FeatureReport(true, in, out);
+    case IOCTL_KB_GET_REPORT: return FeatureReport(false, in, out);
     case IOCTL_KB_SET_KEYTABLE: return Upload(in);
     case IOCTL_KB_GET_STATUS: return WaitStatus(out, lock, closed);
     case IOCTL_KB_GET_EVENTS: return FetchEvents(out);
@@ -127,27 +130,33 @@ DeviceRequestResult KeyboardSimulator::Core::Serve(uint32_t code, std::span<cons
     }
 }
 
-DeviceRequestResult KeyboardSimulator::Core::WriteReport(std::span<const uint8_t> in, std::span<uint8_t> out) {
-    if (!state.plugged || !ValidEnvelope(in, out, true)) return {};
+DeviceRequestResult KeyboardSimulator::Core::FeatureReport(bool write, std::span<const uint8_t> in,
+                                                           std::span<uint8_t> out) {
+    if (!state.plugged || !ValidEnvelope(in, out, write)) return {};
+    std::copy(in.begin(), in.end(), out.begin());
+    if (write)
+        TakeCommand(in);
+    else
+        Answer(out);
+    return {true, kEnvelopeSize};
+}
+
+void KeyboardSimulator::Core::TakeCommand(std::span<const uint8_t> in) {
     const uint8_t command = in[kEnvelopePacketOffset + 1] & 0x0F;
     const uint8_t value = in[kEnvelopePacketOffset + 2];
     log.push_back({.timeMs = clock.NowMs(), .kind = SimulatedDeviceEvent::Kind::Command, .command = command,
                    .value = value});
     Apply(command, value);
     lastWrite.emplace(command, value);
-    std::copy(in.begin(), in.end(), out.begin());
-    return {true, kEnvelopeSize};
 }
 
-DeviceRequestResult KeyboardSimulator::Core::ReadReport(std::span<const uint8_t> in, std::span<uint8_t> out) {
-    if (!state.plugged || !ValidEnvelope(in, out, false)) return {};
-    std::copy(in.begin(), in.end(), out.begin());
-    if (Consume(silentReplies) || !lastWrite) return {true, kEnvelopeSize};
+// A silent keyboard, or one told nothing yet, leaves the packet as sent.
+void KeyboardSimulator::Core::Answer(std::span<uint8_t> out) {
+    if (Consume(silentReplies) || !lastWrite) return;
     uint8_t* reply = out.data() + kEnvelopePacketOffset;
     reply[0] = Consume(busyReplies) ? kStatusBusy : Consume(badStatusReplies) ? badStatus : kStatusDone;
     reply[1] = static_cast<uint8_t>(lastWrite->first | echoHighBits);
     reply[2] = static_cast<uint8_t>(lastWrite->second + (Consume(wrongEchoReplies) ? 1 : 0));
-    return {true, kEnvelopeSize};
 }
 
 DeviceRequestResult KeyboardSimulator::Core::Upload(std::span<const uint8_t> in) {
