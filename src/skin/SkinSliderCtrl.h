@@ -6,7 +6,7 @@
 // each end. Clicks, drags, the wheel (one step per notch, up = larger) and
 // the keys move it through SetPos, which clamps to the range and posts
 // SB_ENDSCROLL to the parent (WM_HSCROLL, or WM_VSCROLL for a vertical
-// slider) for every change.
+// slider) every time.
 #include "framework/SliderCtrl.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinControl.h"

@@ -195,4 +195,15 @@ TEST_F(SkinScrollBarTest, PartsShowTheirStates) {
     host.SetRange(0, 99, 100, 0);
     PumpFor(30ms);
     EXPECT_EQ(pixel(50), track);
+    // A page area lightens under the cursor and more while held (one step
+    // leaves the thumb far above it).
+    host.SetRange(0, 999, 50, 0);
+    MoveCursor(host.At(150));
+    PumpFor(80ms);
+    const uint32_t pageHovered = pixel(150);
+    EXPECT_NE(pageHovered, track);
+    MouseButton(true);
+    PumpFor(50ms);
+    EXPECT_NE(pixel(150), pageHovered);
+    EXPECT_NE(pixel(150), track);
 }

@@ -164,8 +164,9 @@ def macro_indicator(ctx, c, r, rect):
 def scrollbar(ctx, c, r, rect):
     look = ROW_LOOKS[r]
     x, y, w, h = rect
-    if c == 3:  # track
-        ctx.set_source_rgb(*(rgb("#161a20") if look == "disabled" else rgb("#1d232c")))
+    if c == 3:  # track; a hovered or pressed page area lightens
+        track = {"normal": "#1d232c", "disabled": "#161a20", "hover": "#232b36", "pressed": "#2a3440"}
+        ctx.set_source_rgb(*rgb(track[look]))
         ctx.rectangle(*rect)
         ctx.fill()
     elif c == 2:  # thumb
