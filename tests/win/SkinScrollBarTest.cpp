@@ -180,6 +180,10 @@ TEST_F(SkinScrollBarTest, PartsShowTheirStates) {
     PumpFor(80ms);
     const uint32_t hovered = pixel(50);
     EXPECT_NE(hovered, thumb);
+    MoveCursor(POINT{1200, 1000});
+    EXPECT_TRUE(PumpUntil([&] { return pixel(50) == thumb; }, 1500ms)) << "the leave notice ends the hover";
+    MoveCursor(host.At(50));
+    PumpFor(80ms);
     MouseButton(true);
     PumpFor(50ms);
     EXPECT_NE(pixel(50), hovered) << "pressed";
