@@ -176,6 +176,8 @@ TEST_F(SkinScrollBarTest, PartsShowTheirStates) {
     const auto pixel = [&](int along) { return CaptureClient(host.bar.GetSafeHwnd()).At(7, along); };
     const uint32_t track = pixel(150), thumb = pixel(50);
     EXPECT_NE(track, thumb);
+    const Capture whole = CaptureClient(host.bar.GetSafeHwnd());
+    for (int x = 0; x < whole.width; ++x) EXPECT_EQ(whole.At(x, 150), track) << "the track covers column " << x;
     MoveCursor(host.At(50));
     PumpFor(80ms);
     const uint32_t hovered = pixel(50);
