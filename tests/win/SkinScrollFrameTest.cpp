@@ -148,3 +148,31 @@ TEST_F(SkinScrollFrameTest, ReopenedDialogHostsItsControlsInNewFrames) {
     EXPECT_EQ(GetParent(dialog.memo.GetSafeHwnd()), dialog.memo.ScrollFrame()->BorderWindow());
     EXPECT_TRUE(Same(RectIn(dialog.GetSafeHwnd(), Frame()), RECT{230, 170, 390, 230}));
 }
+
+TEST_F(SkinScrollFrameTest, BothBarsWithTheVerticalOneOnTheLeft) {
+    CSkinEdit wide;
+    ASSERT_TRUE(wide.CreateEx(WS_EX_LEFTSCROLLBAR, L"EDIT", L"",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL,
+                              RECT{20, 200, 170, 280}, dialog.GetSafeHwnd(), 600));
+    PumpFor(50ms);
+    ASSERT_NE(wide.ScrollFrame(), nullptr);
+    const CSkinScrollFrame& frame = *wide.ScrollFrame();
+    const HWND f = frame.GetSafeHwnd();
+    EXPECT_TRUE(Same(RectIn(dialog.GetSafeHwnd(), f), RECT{20, 200, 170, 280}));
+    EXPECT_TRUE(Same(RectIn(f, frame.VerticalBar().GetSafeHwnd()), RECT{0, 0, 14, 66}));
+    EXPECT_TRUE(Same(RectIn(f, frame.HorizontalBar().GetSafeHwnd()), RECT{14, 66, 150, 80}));
+    EXPECT_TRUE(Same(RectIn(f, frame.BorderWindow()), RECT{14, 0, 150, 66}));
+    // The control's client is exactly the border window; its own bars are
+    // clipped away on the left and at the bottom.
+    RECT client = wide.ClientRect();
+    MapWindowPoints(wide.GetSafeHwnd(), f, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_TRUE(Same(client, RECT{14, 0, 150, 66}));
+    wide.SetText(std::wstring(200, L'x'));
+    PumpFor(50ms);
+    const RECT bar = frame.HorizontalBar().WindowRect();
+    Click(POINT{bar.right - 3, (bar.top + bar.bottom) / 2});
+    PumpFor(100ms);
+    EXPECT_GT(GetScrollPos(wide.GetSafeHwnd(), SB_HORZ), 0);
+    EXPECT_EQ(frame.HorizontalBar().Range().pos, GetScrollPos(wide.GetSafeHwnd(), SB_HORZ));
+    wide.DestroyWindow();
+}
