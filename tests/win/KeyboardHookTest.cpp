@@ -12,6 +12,12 @@
 namespace {
 constexpr auto kTimeout = std::chrono::seconds(5);
 
+// The system passes a hook by when its thread has not looked at its messages
+// for seconds, as this test thread may not have during earlier tests; the
+// program's user-interface thread always has, since it installs the hook
+// while handling a message.
+void LookAtMessages() { PumpFor(std::chrono::milliseconds(1)); }
+
 struct Keystrokes final : IHookedKeySink {
     void OnHookedKey(const HookedKeystroke& key) override { keys.push_back(key); }
     std::vector<HookedKeystroke> keys;
@@ -47,6 +53,7 @@ TEST(Win32KeyboardHook, WithholdsKeystrokesFromOtherHooksUntilRemoved) {
     Keystrokes sink;
     Win32KeyboardHook hook;
     ASSERT_TRUE(hook.Install(sink));
+    LookAtMessages();
     Key('A', true);
     Key('A', false);
     ASSERT_TRUE(PumpUntil([&] { return sink.keys.size() >= 2; }, kTimeout));
@@ -86,6 +93,7 @@ TEST(Win32KeyboardHook, RecorderTurnsTypedKeysIntoTimedEvents) {
     EventList list;
     recorder.SetRecordTimeMode(RecordTimeMode::Measured);
     ASSERT_TRUE(recorder.Start(list));
+    LookAtMessages();
     Key(VK_SHIFT, true);
     Key('A', true);
     ASSERT_TRUE(PumpUntil([&] { return list.events.size() >= 2; }, kTimeout));
