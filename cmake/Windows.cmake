@@ -13,9 +13,13 @@ add_library(qorn_win STATIC ${QORN_WIN_SOURCES})
 target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 comdlg32 ws2_32 shlwapi ole32 uuid winmm hid)
 qorn_own_code(qorn_win)
 
+# Templates of the skin toolkit itself (the drop-down list); every program
+# that uses the toolkit links them, as resources cannot live in a library.
+file(GLOB QORN_SKIN_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/skin/*.rc)
+
 qorn_glob(QORN_APP_SOURCES src app)
 file(GLOB QORN_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
-add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES})
+add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES} ${QORN_SKIN_RESOURCES})
 target_link_libraries(Qorn PRIVATE qorn_win)
 target_link_options(Qorn PRIVATE -municode)
 qorn_own_code(Qorn)
@@ -51,7 +55,7 @@ if(QORN_TESTS)
     qorn_glob(QORN_WIN_TESTS tests win win/support)
     # Test dialogs live in a resource script of the tests.
     file(GLOB QORN_WIN_TEST_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.rc)
-    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES})
+    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES} ${QORN_SKIN_RESOURCES})
     add_dependencies(win_tests skin_images)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(win_tests PRIVATE qorn_win gtest gmock gtest_main)

@@ -68,10 +68,14 @@ protected:
         if (!this->IsCreating() && !initialised_) RunSkinInit();
     }
 
-    void DrawSlice(Gdiplus::Graphics& graphics, SkinState state, const RECT& dest) {
+    // The skin parent's image for `state` under the control; null when
+    // there is no skin parent or no such image.
+    std::unique_ptr<Gdiplus::Bitmap> CutOwnSlice(SkinState state) {
         CSkinDialog* skin = GetSkinParent();
-        if (!skin) return;
-        const auto piece = CutSlice(*skin, this->GetSafeHwnd(), state, indexes_[Slot(state)]);
+        return skin ? CutSlice(*skin, this->GetSafeHwnd(), state, indexes_[Slot(state)]) : nullptr;
+    }
+    void DrawSlice(Gdiplus::Graphics& graphics, SkinState state, const RECT& dest) {
+        const auto piece = CutOwnSlice(state);
         DrawFace(graphics, piece.get(), ToRect(dest), &lastStatus_);
     }
     // The window text in the colour of `colourState`.
@@ -80,8 +84,17 @@ protected:
         const Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(rect.left), static_cast<Gdiplus::REAL>(rect.top),
                                     static_cast<Gdiplus::REAL>(rect.right - rect.left),
                                     static_cast<Gdiplus::REAL>(rect.bottom - rect.top));
-        DrawSkinText(graphics, this->Text(), layout, SkinFont{font_.family, font_.size, style},
-                     colours_[Slot(colourState)], format_.get(), &lastStatus_);
+        DrawString(graphics, this->Text(), layout, colourState, style);
+    }
+    // Any text in the control's font, format and the colour of
+    // `colourState`; a layout of zero size writes from its corner unbounded.
+    void DrawString(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::RectF& layout,
+                    SkinState colourState, int style = Gdiplus::FontStyleRegular) {
+        DrawSkinText(graphics, text, layout, SkinFont{font_.family, font_.size, style}, colours_[Slot(colourState)],
+                     format_.get(), &lastStatus_);
+    }
+    void RecordStatus(Gdiplus::Status status) {
+        if (status != Gdiplus::Ok) lastStatus_ = status;
     }
     const SkinFont& Font() const { return font_; }
     void SetHovering(bool on) { hovering_ = on; }

@@ -39,7 +39,8 @@ public:
                                                    &dialog_.check, &dialog_.narrow, &dialog_.radio1,
                                                    &dialog_.radio2, &dialog_.radio3, &dialog_.after,
                                                    &dialog_.label, &dialog_.fallback, &dialog_.link,
-                                                   &dialog_.edit, &dialog_.keys, &dialog_.memo, &dialog_.slider})
+                                                   &dialog_.edit, &dialog_.keys, &dialog_.memo, &dialog_.slider,
+                                                   &dialog_.choice, &dialog_.list})
             c->Show(SW_HIDE);
         for (const Shot& s : shots) {
             s.control.SetText(s.text);

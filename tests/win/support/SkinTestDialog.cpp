@@ -81,6 +81,7 @@ BOOL SkinTestDialog::OnInitDialog() {
         {link, IDC_T_LINK, 120, 110, 100, 20},     {edit, IDC_T_EDIT, 10, 140, 200, 24},
         {keys, IDC_T_KEYS, 10, 170, 200, 24},      {fallback, IDC_T_FALLBACK, 230, 140, 150, 24},
         {memo, IDC_T_MEMO, 230, 170, 160, 60},
+        {choice, IDC_T_CHOICE, 240, 10, 150, 30},  {list, IDC_T_LIST, 410, 10, 140, 120},
     };
     for (const Place& p : places) {
         p.control.SubclassDlgItem(static_cast<UINT>(p.id), *this);
@@ -101,5 +102,6 @@ LRESULT SkinTestDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool SkinTestDialog::OnCommand(WPARAM wp, LPARAM lp) {
     if (HIWORD(wp) == BN_CLICKED && lp) ++clicks_[LOWORD(wp)];
+    if (HIWORD(wp) == CBtnListBox::kSelChange && lp) choices_.emplace_back(LOWORD(wp), reinterpret_cast<HWND>(lp));
     return CSkinDialog::OnCommand(wp, lp);
 }

@@ -3,18 +3,21 @@
 // pixel rectangles. By default its state images are plain colours, one per
 // state and image index (StateColour), so that a test can tell from one
 // pixel which slice a control shows. It counts the click notifications that
-// reach it and keeps the scroll notifications.
+// reach it and keeps the scroll notifications. The lists load
+// ".\res\listback.bmp" from the current folder.
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "skin/BtnListBox.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinCheckBox.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinHyperLink.h"
 #include "skin/SkinKeyCapture.h"
+#include "skin/SkinListBox.h"
 #include "skin/SkinRadioBox.h"
 #include "skin/SkinSliderCtrl.h"
 #include "skin/SkinStatic.h"
@@ -24,7 +27,7 @@ uint32_t StateColour(SkinState state, int index);
 
 class SkinTestDialog : public CSkinDialog {
 public:
-    static constexpr int kWidth = 400;
+    static constexpr int kWidth = 560;
     static constexpr int kHeight = 300;
 
     // Plain images, three per state, and no mask.
@@ -37,6 +40,9 @@ public:
     // kWidth x kHeight unless a mask gave it its size.
     void Open(int x = 40, int y = 40);
     int Clicks(int id) const;
+    // The selection-change commands (code 1) that reached the dialog:
+    // (control id, sending window).
+    const std::vector<std::pair<int, HWND>>& Choices() const { return choices_; }
     // The WM_SKIN_HOVER reports that reached the dialog: (wParam, window).
     const std::vector<std::pair<WPARAM, HWND>>& HoverReports() const { return hoverReports_; }
     // WM_HSCROLL and WM_VSCROLL: (wParam, window).
@@ -54,6 +60,8 @@ public:
     CSkinKeyCapture keys;
     CSkinEdit memo;  // multi-line, with a vertical scroll bar
     CSkinSliderCtrl slider;
+    CBtnListBox choice;
+    CSkinListBox list;
 
 protected:
     BOOL OnInitDialog() override;

@@ -17,3 +17,5 @@
 #define IDC_T_FALLBACK 514
 #define IDC_T_MEMO 515
 #define IDC_T_SLIDER 516
+#define IDC_T_CHOICE 517
+#define IDC_T_LIST 518

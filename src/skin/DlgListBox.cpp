@@ -1,0 +1,75 @@
+#include "skin/DlgListBox.h"
+
+#include "skin/BtnListBox.h"
+#include "skin/SkinResources.h"
+
+CDlgListBox::CDlgListBox() : CDialogEx(IDD_DLG_LISTBOX) {}
+
+// A dialog window is not destroyed with its object by the framework.
+CDlgListBox::~CDlgListBox() { DestroyWindow(); }
+
+bool CDlgListBox::Create(CBtnListBox& owner) {
+    owner_ = &owner;
+    return CDialogEx::Create(owner.GetSafeHwnd());
+}
+
+BOOL CDlgListBox::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    list_.SubclassDlgItem(IDC_DLG_LISTBOX_LIST, *this);
+    return TRUE;
+}
+
+void CDlgListBox::Close() {
+    Show(SW_HIDE);
+    if (owner_) owner_->Enable(true);
+}
+
+LRESULT CDlgListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_WINDOWPOSCHANGED) {
+        const LRESULT result = CDialogEx::WindowProc(msg, wp, lp);
+        OnPlaced();
+        return result;
+    }
+    return CDialogEx::WindowProc(msg, wp, lp);
+}
+
+bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
+    if (LOWORD(wp) != IDC_DLG_LISTBOX_LIST) return CDialogEx::OnCommand(wp, lp);
+    switch (HIWORD(wp)) {
+    case LBN_SELCHANGE:
+        OnSelectionChange();
+        break;
+    case LBN_KILLFOCUS:
+        Close();
+        break;
+    }
+    return true;
+}
+
+void CDlgListBox::OnSelectionChange() {
+    if (!owner_) return;
+    const int selected = list_.GetCurSel();
+    if (selected < 0) return;
+    const std::wstring chosen = list_.GetText(selected);
+    // The same text again (or another row with that text) changes nothing,
+    // and the drop-down stays open until it loses the focus.
+    if (chosen == owner_->Text()) return;
+    owner_->SetText(chosen);
+    owner_->Invalidate();
+    Close();
+    const HWND button = owner_->GetSafeHwnd();
+    PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), CBtnListBox::kSelChange),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+void CDlgListBox::OnPlaced() {
+    if (!list_.GetSafeHwnd() || !owner_) return;
+    const std::wstring shown = owner_->Text();
+    // An empty text begins every row: it names no row.
+    if (list_.GetCurSel() < 0 && !shown.empty()) {
+        const int match = list_.FindString(-1, shown.c_str());
+        if (match >= 0) list_.SetCurSel(match);
+    }
+    const RECT client = ClientRect();
+    list_.Move(0, 0, client.right, client.bottom);
+}
