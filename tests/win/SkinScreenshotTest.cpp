@@ -5,6 +5,7 @@
 
 #include "win/support/Capture.h"
 #include "win/support/Input.h"
+#include "win/support/ListTestFixture.h"
 #include "win/support/MessagePump.h"
 #include "win/support/SkinTestDialog.h"
 
@@ -148,4 +149,28 @@ TEST(SkinScreenshots, MainWindow) {
            {d.label, L"profile_label", L"Profile", {38, 171, 100, 18}, Shot::Plain},
            {d.edit, L"profile_name", L"Profile1", {39, 323, 230, 24}, Shot::Plain},
            {d.link, L"link", L"www.example.com", {797, 458, 168, 30}, Shot::Plain}});
+}
+
+// The profile list of the main window, open, with a selected row and the
+// pointer on another.
+TEST_F(ListTest, SkinScreenshotsOfTheOpenDropDown) {
+    SkinTestDialog dialog(ResFolder(), u"Main");
+    dialog.SetMask(ResFolder() + L"Main_Mask.bmp");
+    dialog.Open(20, 20);
+    dialog.choice.Move(35, 192, 242, 36);
+    for (const wchar_t* name : {L"Profile1", L"Profile2", L"Racing", L"Shooter"}) dialog.choice.AddItem(name);
+    dialog.choice.SelectItem(0);
+    Click(CentreOf(dialog.choice.GetSafeHwnd()));
+    ASSERT_TRUE(PumpUntil([&] { return dialog.choice.IsDroppedDown(); }, 1000ms));
+    RECT row{};
+    dialog.choice.List().GetItemRect(2, &row);
+    POINT at{row.left + 30, (row.top + row.bottom) / 2};
+    ClientToScreen(dialog.choice.List().GetSafeHwnd(), &at);
+    MoveCursor(at);
+    ASSERT_TRUE(PumpUntil([&] { return dialog.choice.List().HoverRow() == 2; }, 1000ms));
+    PumpFor(60ms);
+    const Capture open = CaptureClient(GetParent(dialog.choice.List().GetSafeHwnd()));
+    EXPECT_TRUE(SavePng(open, TestProgramFolder() + L"screenshots\\Main_profile_list_open.png"));
+    EXPECT_TRUE(SavePng(CaptureClient(dialog.choice.GetSafeHwnd()),
+                        TestProgramFolder() + L"screenshots\\Main_profile_list_button_open.png"));
 }

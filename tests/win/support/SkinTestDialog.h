@@ -72,4 +72,5 @@ private:
     std::map<int, int> clicks_;
     std::vector<std::pair<WPARAM, HWND>> hoverReports_;
     std::vector<std::pair<WPARAM, HWND>> scrollReports_;
+    std::vector<std::pair<int, HWND>> choices_;
 };
