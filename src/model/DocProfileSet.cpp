@@ -87,8 +87,9 @@ bool CDocProfileSet::ExportProfile(const std::u16string& profileName, const std:
     return ExportNamed(profiles, profileName, path, io);
 }
 
-bool CDocProfileSet::Import(const std::u16string& path, const DocumentIo& io) {
-    std::optional<std::u16string> name = ImportNamed(profiles, path, io);
+bool CDocProfileSet::Import(const std::u16string& path, const DocumentIo& io,
+                           const std::function<void(CDocProfile& replaced)>& beforeReplace) {
+    std::optional<std::u16string> name = ImportNamed(profiles, path, io, beforeReplace);
     if (name) currentName = std::move(*name);
     return name.has_value();
 }

@@ -7,6 +7,7 @@
 // nodes never move, so a profile's address stays valid until it is removed.
 // User-interface thread only.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -44,10 +45,12 @@ public:
     // Saves the named profile to a profile export file.
     bool ExportProfile(const std::u16string& profileName, const std::u16string& path, const DocumentIo& io);
     // Reads a profile export file. A new name is added with its accelerator;
-    // an existing one is replaced only when the user says so. A profile
-    // without a name is refused as a malformed file. True when the set
-    // changed; the imported profile is then current.
-    bool Import(const std::u16string& path, const DocumentIo& io);
+    // an existing one is replaced only when the user says so, after
+    // `beforeReplace` has run on it. A profile without a name is refused as
+    // a malformed file. True when the set changed; the imported profile is
+    // then current.
+    bool Import(const std::u16string& path, const DocumentIo& io,
+                const std::function<void(CDocProfile& replaced)>& beforeReplace = {});
 
     ProfileMap profiles;
     std::u16string currentName;

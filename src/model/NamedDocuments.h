@@ -2,6 +2,7 @@
 // What the profile set and the macro set share: a map of documents keyed by
 // their own `name` in ordinal UTF-16 order, and a document's export file
 // going in and out of it.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,11 +40,13 @@ bool ExportNamed(NamedDocuments<Doc>& map, const std::u16string& name, const std
 }
 
 // Reads an export file: a new name is added, an existing one is replaced
-// only when the user says so, a document without a name is refused as a
-// malformed file. The imported name when the map changed.
+// only when the user says so (after `beforeReplace` has run on it), a
+// document without a name is refused as a malformed file. The imported name
+// when the map changed.
 template <class Doc>
 std::optional<std::u16string> ImportNamed(NamedDocuments<Doc>& map, const std::u16string& path,
-                                          const DocumentIo& io) {
+                                          const DocumentIo& io,
+                                          const std::function<void(Doc& replaced)>& beforeReplace = {}) {
     Doc imported;
     if (!imported.OnOpenDocument(path, io)) return std::nullopt;
     if (imported.name.empty()) {
@@ -53,6 +56,7 @@ std::optional<std::u16string> ImportNamed(NamedDocuments<Doc>& map, const std::u
     std::u16string name = imported.name;
     if (Doc* existing = FindNamed(map, name)) {
         if (!io.prompt.AskYesNo(ReplaceQuestion(name))) return std::nullopt;
+        if (beforeReplace) beforeReplace(*existing);
         *existing = imported;
     } else {
         InsertNamed(map, std::move(imported));
