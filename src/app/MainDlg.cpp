@@ -14,8 +14,14 @@ std::wstring LocalText(std::u16string_view id, std::u16string_view englishDefaul
 
 CMainDlg::CMainDlg()
     : CSkinDialog(IDD_MAIN_DIALOG),
+      strip_(CMainApp::Current().ProfileSet(), CMainApp::Current().DocumentContext().prompt,
+             CProfileStrip::Hooks{
+                 // No page holds unstored settings yet.
+                 {},
+                 [this](CDocProfile&) { keyboard_.MakeCurrent(); },
+                 [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }}),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
-                CMainApp::Current().Services()) {
+                CMainApp::Current().Services(), strip_) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     const std::u16string mask = SkinMaskPath(u"Main");
     SetMask(std::wstring(mask.begin(), mask.end()));
@@ -35,6 +41,7 @@ BOOL CMainDlg::OnInitDialog() {
     close_.Move(1007, 2, 32, 23);
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
+    strip_.Fill();
     const std::wstring languageFile = CMainApp::Current().LanguageFilePath();
     CMultiLanguage::languageFile.assign(languageFile.begin(), languageFile.end());
     // The language remembered in the file, or English.

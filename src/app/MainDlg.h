@@ -12,6 +12,7 @@
 #include "app/MainKeyboard.h"
 #include "app/TrayIcon.h"
 #include "lang/MultiLanguage.h"
+#include "ui/ProfileStrip.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinDialog.h"
 
@@ -49,5 +50,6 @@ private:
     std::unique_ptr<CTrayIcon> tray_;
     CSkinButton minimize_;
     CSkinButton close_;
+    CProfileStrip strip_;
     CMainKeyboard keyboard_;
 };

@@ -6,11 +6,13 @@
 #include "device/DeviceChannel.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "model/DocProfileSet.h"
+#include "ui/ProfileStrip.h"
 
 CMainKeyboard::CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                             const ActionServices& services)
+                             const ActionServices& services, CProfileStrip& strip)
     : CKeyboardHost(profiles, channel),
       clock_(services.clock),
+      strip_(strip),
       dispatcher_(profiles, *this, services, [&macros](const std::u16string& name) { return SnapshotOf(macros, name); }) {
     // Waiting for actions to end must still answer what other threads send to
     // the window: a brightness repeat waits in SendMessageW for its step.
@@ -27,7 +29,6 @@ void CMainKeyboard::Attach(HWND window) {
     // window is gone, and dropping it here could wait on a listener that
     // waits for this very thread.
     Channel().SetReportReceiver(WindowReportReceiver(window));
-    MakeCurrent();
     notification_ = RegisterHidNotification(window);
 }
 
@@ -47,11 +48,13 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     const std::optional<DeviceInterfaceChange> change = InterfaceChangeOf(event, data);
     if (!change) return;
     if (change->arrived)
-        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { MakeCurrent(); });
+        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { strip_.ProfileChanged(); });
     else
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
 }
+
+void CMainKeyboard::SelectProfile(const std::u16string& name) { strip_.Select(name); }
 
 void CMainKeyboard::OnBrightnessStepMessage(WPARAM step) {
     OnBrightnessStep(Profiles(), static_cast<int>(static_cast<INT_PTR>(step)), *this);

@@ -1,6 +1,6 @@
 #pragma once
-// The main window's keyboard side: it makes the current profile current on
-// the keyboard, turns the keyboard's reports into actions through the
+// The main window's keyboard side: it sends the current profile to the
+// keyboard when the profile strip makes it current, turns the keyboard's reports into actions through the
 // dispatcher, follows the keyboard's arrival and removal, and handles the
 // brightness steps of a held Fn brightness key.
 //
@@ -15,6 +15,7 @@
 #include "device/win32/DeviceNotification.h"
 
 class CDocMacroSet;
+class CProfileStrip;
 class IClock;
 
 // wParam: the step as a signed integer (+1 or -1); lParam 0; result 0.
@@ -23,11 +24,12 @@ constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
 class CMainKeyboard final : public CKeyboardHost {
 public:
     // Everything given must outlive this object.
+    // Everything given must outlive this object. Profiles are selected, and
+    // made current again on the keyboard's return, through `strip`.
     CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                  const ActionServices& services);
+                  const ActionServices& services, CProfileStrip& strip);
 
-    // The window exists: reports and device notifications go to it from now
-    // on, and the current profile is made current on the keyboard.
+    // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
     // The window is being destroyed: reports are ignored, notifications end,
     // and every running action is ended and waited for.
@@ -39,6 +41,11 @@ public:
     void OnDeviceChange(WPARAM event, LPARAM data);
     // WM_BRIGHTNESS_STEP.
     void OnBrightnessStepMessage(WPARAM step);
+    // Before a profile's keys are deleted or overwritten.
+    void EndActivations(std::span<CKeyAction> keys) { dispatcher_.EndActivations(keys); }
+
+    // Fn + digit: the profile strip selects the profile.
+    void SelectProfile(const std::u16string& name) override;
 
     // No macro recorder is part of the window yet: Fn+F9 finds nothing to
     // start, and keys always act.
@@ -49,6 +56,7 @@ public:
 
 private:
     IClock& clock_;
+    CProfileStrip& strip_;
     CDispatcher dispatcher_;
     // Read by repeat threads; null once the window is being destroyed.
     std::atomic<HWND> window_{nullptr};
