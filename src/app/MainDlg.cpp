@@ -1,15 +1,15 @@
 #include "app/MainDlg.h"
 
+#include "app/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "platform/win32/UniqueResource.h"
 
 namespace {
-std::wstring LocalText(std::u16string_view id, std::u16string_view englishDefault) {
-    const std::u16string text = CMultiLanguage::GetText(id, englishDefault);
-    return std::wstring(text.begin(), text.end());
-}
+// Right-aligned text, vertically centred.
+constexpr int kTextFlagsFar = 2;
+constexpr wchar_t kWebsite[] = L"https://velmora.example/";
 }  // namespace
 
 CMainDlg::CMainDlg()
@@ -18,8 +18,12 @@ CMainDlg::CMainDlg()
              CProfileStrip::Hooks{
                  // No page holds unstored settings yet.
                  {},
-                 [this](CDocProfile&) { keyboard_.MakeCurrent(); },
+                 [this](CDocProfile&) {
+                     keyboard_.MakeCurrent();
+                     panel_.Show();
+                 },
                  [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }}),
+      panel_(strip_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
                 CMainApp::Current().Services(), strip_) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
@@ -35,10 +39,7 @@ BOOL CMainDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
-    minimize_.SubclassDlgItem(IDC_BTN_MINIMIZE, *this);
-    close_.SubclassDlgItem(IDC_BTN_CLOSE, *this);
-    minimize_.Move(972, 2, 32, 23);
-    close_.Move(1007, 2, 32, 23);
+    PlaceControls();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
     strip_.Fill();
@@ -49,10 +50,34 @@ BOOL CMainDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CMainDlg::PlaceControls() {
+    const struct {
+        CWnd& control;
+        UINT id;
+        int x, y, w, h;
+    } placed[] = {
+        {english_, IDC_BTN_ENGLISH, 765, 20, 83, 23},    {chinese_, IDC_BTN_CHINESE, 765, 49, 83, 23},
+        {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23},      {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23},
+        {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23},        {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
+    };
+    for (const auto& p : placed) {
+        p.control.SubclassDlgItem(p.id, *this);
+        p.control.Move(p.x, p.y, p.w, p.h);
+    }
+    for (CSkinButton* language : {&english_, &chinese_, &korean_}) language->SetTextFlags(kTextFlagsFar);
+    website_.SetFontSize(13);
+    website_.SetLink(kWebsite);
+    panel_.Attach(*this);
+}
+
 void CMainDlg::ApplyLanguage() {
     const std::wstring title = LocalText(u"ID_TRAY_TIP", kTitle);
     SetText(title);
     tray_->SetTip(title);
+    english_.SetText(LocalText(u"IDC_BTN_ENGLISH", u"English"));
+    chinese_.SetText(LocalText(u"IDC_BTN_CHINESE", u"Chinese"));
+    korean_.SetText(LocalText(u"IDC_BTN_KOREAN", u"Korean"));
+    panel_.ApplyLanguage();
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -101,7 +126,17 @@ bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
     case LOWORD(kExitItem):
         Exit();
         return true;
+    case IDC_BTN_ENGLISH:
+        SetLanguage(u"English");
+        return true;
+    case IDC_BTN_CHINESE:
+        SetLanguage(u"Chinese");
+        return true;
+    case IDC_BTN_KOREAN:
+        SetLanguage(u"Korean");
+        return true;
     }
+    if (panel_.OnCommand(LOWORD(wp), HIWORD(wp))) return true;
     return CSkinDialog::OnCommand(wp, lp);
 }
 

@@ -3,18 +3,19 @@
 // tray icon; a double click on the icon shows it, closing it hides it again,
 // and only Exit in the tray menu ends its modal run. It receives everything
 // that comes from the keyboard and shows the texts of the chosen language.
-// The configuration pages and the profile strip are placed on it by later
-// work; for now it carries its skin, the minimize and close buttons and the
-// tray behaviour.
+// The configuration pages and the profile and accelerator lists are placed
+// on it by later work.
 #include <memory>
 #include <string_view>
 
 #include "app/MainKeyboard.h"
+#include "app/ProfilePanel.h"
 #include "app/TrayIcon.h"
 #include "lang/MultiLanguage.h"
 #include "ui/ProfileStrip.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinDialog.h"
+#include "skin/SkinHyperLink.h"
 
 class CMainDlg : public CSkinDialog, public CMultiLanguage {
 public:
@@ -43,6 +44,7 @@ private:
     void ShowTrayMenu();
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
+    void PlaceControls();
 
     bool shown_ = false;
     bool exiting_ = false;
@@ -50,6 +52,11 @@ private:
     std::unique_ptr<CTrayIcon> tray_;
     CSkinButton minimize_;
     CSkinButton close_;
+    CSkinButton english_;
+    CSkinButton chinese_;
+    CSkinButton korean_;
+    CSkinHyperLink website_;
     CProfileStrip strip_;
+    CProfilePanel panel_;
     CMainKeyboard keyboard_;
 };

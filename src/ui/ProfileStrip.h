@@ -48,6 +48,7 @@ public:
     // item is selected and the profile change runs.
     void Fill();
 
+    const CDocProfileSet& Profiles() const { return profiles_; }
     const std::vector<std::u16string>& Items() const { return items_; }
     // The selected item's index, -1 when none is.
     int Selected() const { return selected_; }

@@ -73,12 +73,12 @@ HWND WaitForMainWindow(std::chrono::milliseconds timeout) {
     return Poll(timeout, [] { return FindWindowW(L"{65306E26-72AF-4365-B4D6-62EA1575C3B1}", nullptr); });
 }
 
-std::wstring AnswerMessageBox(std::chrono::milliseconds timeout) {
+std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button) {
     HWND box = Poll(timeout, [] { return FindWindowW(L"#32770", L"Qorn"); });
     if (!box) return {};
     wchar_t text[512] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 512);
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
     // Wait until it is gone, so that the next search finds the next box.
     Poll(timeout, [box] { return !IsWindow(box); });
     return text;

@@ -32,8 +32,9 @@ private:
 
 // The program's main window (found by its class), waiting up to `timeout`.
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
-// Waits for a message box of the program, returns its text and presses OK;
-// empty when none showed within `timeout`.
-std::wstring AnswerMessageBox(std::chrono::milliseconds timeout);
+// Waits for a message box of the program, returns its text and presses
+// `button` (OK, or Yes or No of a question); empty when none showed within
+// `timeout`.
+std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button = IDOK);
 // Whether the notification area holds icon 128 of `owner`.
 bool HasTrayIcon(HWND owner);

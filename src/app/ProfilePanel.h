@@ -1,0 +1,43 @@
+#pragma once
+// The controls of the main window's profile strip: labels, the name edit and
+// the New, Delete, Copy, Export and Import buttons. They show what the
+// profile strip holds and pass the user's actions to it.
+#include "model/Document.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinStatic.h"
+
+class CProfileStrip;
+class CWnd;
+
+class CProfilePanel {
+public:
+    // The strip, and what `io` refers to, must outlive the panel.
+    CProfilePanel(CProfileStrip& strip, const DocumentIo& io) : strip_(strip), io_(io) {}
+
+    // Takes over the dialog's controls and places them.
+    void Attach(CWnd& dialog);
+    // Shows the strip's state: the current name, which buttons apply. The
+    // window calls it whenever a profile has become current.
+    void Show();
+    void ApplyLanguage();
+    // A command of one of the panel's controls; false for any other.
+    bool OnCommand(WORD id, WORD code);
+
+private:
+    void Export();
+    void Import();
+
+    CProfileStrip& strip_;
+    DocumentIo io_;
+    HWND dialog_ = nullptr;
+    CSkinStatic profileLabel_;
+    CSkinStatic nameLabel_;
+    CSkinStatic acceleratorLabel_;
+    CSkinEdit name_;
+    CSkinButton new_;
+    CSkinButton delete_;
+    CSkinButton copy_;
+    CSkinButton export_;
+    CSkinButton import_;
+};
