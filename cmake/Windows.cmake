@@ -19,7 +19,9 @@ file(GLOB QORN_SKIN_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/skin/*.r
 
 qorn_glob(QORN_APP_SOURCES src app)
 file(GLOB QORN_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
-add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES} ${QORN_SKIN_RESOURCES})
+# The pages' templates; the tests that create pages link them too.
+file(GLOB QORN_PAGE_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/pages/*.rc)
+add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES})
 target_link_libraries(Qorn PRIVATE qorn_win)
 target_link_options(Qorn PRIVATE -municode)
 qorn_own_code(Qorn)
@@ -55,7 +57,7 @@ if(QORN_TESTS)
     qorn_glob(QORN_WIN_TESTS tests win win/support)
     # Test dialogs live in a resource script of the tests.
     file(GLOB QORN_WIN_TEST_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.rc)
-    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES} ${QORN_SKIN_RESOURCES})
+    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES})
     add_dependencies(win_tests skin_images)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(win_tests PRIVATE qorn_win gtest gmock gtest_main)

@@ -27,8 +27,7 @@ CMainDlg::CMainDlg()
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
                 CMainApp::Current().Services(), strip_) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
-    const std::u16string mask = SkinMaskPath(u"Main");
-    SetMask(std::wstring(mask.begin(), mask.end()));
+    SetMaskOf(u"Main");
 }
 
 BOOL CMainDlg::OnInitDialog() {
@@ -40,6 +39,7 @@ BOOL CMainDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
     PlaceControls();
+    CreatePages();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
     strip_.Fill();
@@ -56,6 +56,8 @@ void CMainDlg::PlaceControls() {
         UINT id;
         int x, y, w, h;
     } placed[] = {
+        {settingsButton_, IDC_BTN_SETTINGS, 72, 98, 75, 31},   {macroButton_, IDC_BTN_MACRO, 200, 98, 83, 31},
+        {backlightButton_, IDC_BTN_BLACKLIGHT, 336, 98, 80, 31}, {gamingButton_, IDC_BTN_GAMING_MODE, 468, 98, 83, 31},
         {english_, IDC_BTN_ENGLISH, 765, 20, 83, 23},    {chinese_, IDC_BTN_CHINESE, 765, 49, 83, 23},
         {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23},      {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23},
         {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23},        {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
@@ -70,6 +72,28 @@ void CMainDlg::PlaceControls() {
     panel_.Attach(*this);
 }
 
+// Children at fixed positions; the keyboard page shows first.
+void CMainDlg::CreatePages() {
+    const struct {
+        CSkinDialog& page;
+        int x, y;
+    } pages[] = {{keyboardPage_, 282, 160}, {macroPage_, 292, 155}, {backlightPage_, 280, 160}, {gamingPage_, 280, 160}};
+    for (const auto& p : pages) {
+        p.page.Create(GetSafeHwnd());
+        SetWindowPos(p.page.GetSafeHwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        p.page.Show(SW_HIDE);
+    }
+    ShowPage(keyboardPage_);
+}
+
+void CMainDlg::ShowPage(CSkinDialog& page) {
+    if (currentPage_ == &page) return;
+    currentPage_ = &page;
+    for (CSkinDialog* p : {static_cast<CSkinDialog*>(&keyboardPage_), static_cast<CSkinDialog*>(&macroPage_),
+                           static_cast<CSkinDialog*>(&backlightPage_), static_cast<CSkinDialog*>(&gamingPage_)})
+        p->Show(p == &page ? SW_SHOW : SW_HIDE);
+}
+
 void CMainDlg::ApplyLanguage() {
     const std::wstring title = LocalText(u"ID_TRAY_TIP", kTitle);
     SetText(title);
@@ -77,7 +101,15 @@ void CMainDlg::ApplyLanguage() {
     english_.SetText(LocalText(u"IDC_BTN_ENGLISH", u"English"));
     chinese_.SetText(LocalText(u"IDC_BTN_CHINESE", u"Chinese"));
     korean_.SetText(LocalText(u"IDC_BTN_KOREAN", u"Korean"));
+    settingsButton_.SetText(LocalText(u"IDC_BTN_SETTINGS", u"Settings"));
+    macroButton_.SetText(LocalText(u"IDC_BTN_MACRO", u"Macro"));
+    backlightButton_.SetText(LocalText(u"IDC_BTN_BLACKLIGHT", u"Blacklight"));
+    gamingButton_.SetText(LocalText(u"IDC_BTN_GAMING_MODE", u"Gaming Mode"));
     panel_.ApplyLanguage();
+    keyboardPage_.SetLanguage(languageName);
+    macroPage_.SetLanguage(languageName);
+    backlightPage_.SetLanguage(languageName);
+    gamingPage_.SetLanguage(languageName);
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -125,6 +157,18 @@ bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
         return true;
     case LOWORD(kExitItem):
         Exit();
+        return true;
+    case IDC_BTN_SETTINGS:
+        ShowPage(keyboardPage_);
+        return true;
+    case IDC_BTN_MACRO:
+        ShowPage(macroPage_);
+        return true;
+    case IDC_BTN_BLACKLIGHT:
+        ShowPage(backlightPage_);
+        return true;
+    case IDC_BTN_GAMING_MODE:
+        ShowPage(gamingPage_);
         return true;
     case IDC_BTN_ENGLISH:
         SetLanguage(u"English");

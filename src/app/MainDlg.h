@@ -3,8 +3,7 @@
 // tray icon; a double click on the icon shows it, closing it hides it again,
 // and only Exit in the tray menu ends its modal run. It receives everything
 // that comes from the keyboard and shows the texts of the chosen language.
-// The configuration pages and the profile and accelerator lists are placed
-// on it by later work.
+// It hosts the four configuration pages and shows one at a time.
 #include <memory>
 #include <string_view>
 
@@ -12,6 +11,10 @@
 #include "app/ProfilePanel.h"
 #include "app/TrayIcon.h"
 #include "lang/MultiLanguage.h"
+#include "pages/DlgBlacklight.h"
+#include "pages/DlgGamingMode.h"
+#include "pages/DlgMacro.h"
+#include "pages/DlgSettings.h"
 #include "ui/ProfileStrip.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinDialog.h"
@@ -45,11 +48,18 @@ private:
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
     void PlaceControls();
+    void CreatePages();
+    // The page becomes the one on show; nothing when it already is.
+    void ShowPage(CSkinDialog& page);
 
     bool shown_ = false;
     bool exiting_ = false;
     HICON icon_ = nullptr;
     std::unique_ptr<CTrayIcon> tray_;
+    CSkinButton settingsButton_;
+    CSkinButton macroButton_;
+    CSkinButton backlightButton_;
+    CSkinButton gamingButton_;
     CSkinButton minimize_;
     CSkinButton close_;
     CSkinButton english_;
@@ -59,4 +69,9 @@ private:
     CProfileStrip strip_;
     CProfilePanel panel_;
     CMainKeyboard keyboard_;
+    CDlgSettings keyboardPage_;
+    CDlgMacro macroPage_;
+    CDlgBlacklight backlightPage_;
+    CDlgGamingMode gamingPage_;
+    CSkinDialog* currentPage_ = nullptr;
 };

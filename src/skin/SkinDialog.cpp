@@ -18,6 +18,11 @@ void CSkinDialog::LoadImages(std::u16string_view set, std::initializer_list<Skin
 
 void CSkinDialog::SetMask(const std::wstring& path) { mask_ = LoadSkinBitmap(path); }
 
+void CSkinDialog::SetMaskOf(std::u16string_view set) {
+    const std::u16string path = SkinMaskPath(set);
+    SetMask(std::wstring(path.begin(), path.end()));
+}
+
 Gdiplus::Bitmap* CSkinDialog::Image(SkinState state, int index) const {
     const auto& list = images_[static_cast<std::size_t>(state)];
     return index >= 0 && static_cast<std::size_t>(index) < list.size() ? list[static_cast<std::size_t>(index)].get()

@@ -21,6 +21,8 @@ public:
     // Loads ".\res\<set><suffix>.bmp" for each given state.
     void LoadImages(std::u16string_view set, std::initializer_list<SkinState> states);
     void SetMask(const std::wstring& path);
+    // The mask ".\res\<set>_Mask.bmp".
+    void SetMaskOf(std::u16string_view set);
 
     // Image `index` of the list of `state`; null when there is none.
     Gdiplus::Bitmap* Image(SkinState state, int index) const;
