@@ -12,7 +12,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=d"
 PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-    wine wine64 xvfb xauth fonts-wine
+    wine wine64 xvfb xauth fonts-wine fonts-wqy-microhei xdotool
     googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev nlohmann-json3-dev
     python3 python3-cairo
 )

@@ -5,6 +5,7 @@
 #include "device/DeviceArrival.h"
 #include "device/DeviceChannel.h"
 #include "device/win32/WindowReportReceiver.h"
+#include "framework/ModalMoment.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
 
@@ -54,7 +55,11 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
 }
 
-void CMainKeyboard::SelectProfile(const std::u16string& name) { strip_.Select(name); }
+// Under an open question or dialog the profile stays: a save question's No
+// would otherwise restore the old profile over the new one.
+void CMainKeyboard::SelectProfile(const std::u16string& name) {
+    if (!ModalMoment::Active()) strip_.Select(name);
+}
 
 void CMainKeyboard::OnBrightnessStepMessage(WPARAM step) {
     OnBrightnessStep(Profiles(), static_cast<int>(static_cast<INT_PTR>(step)), *this);

@@ -1,5 +1,9 @@
 #include "framework/DialogEx.h"
 
+#include <optional>
+
+#include "framework/ModalMoment.h"
+
 CDialogEx::CDialogEx(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 // The system's dialog manager calls this from the window's class procedure;
@@ -17,6 +21,8 @@ bool CDialogEx::Create(HWND parent) {
 INT_PTR CDialogEx::DoModal() {
     HWND owner = parent_ ? parent_->GetSafeHwnd() : nullptr;
     if (!Create(owner)) return -1;
+    std::optional<ModalMoment> modal;
+    if (owner) modal.emplace();
     const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     modal_ = true;

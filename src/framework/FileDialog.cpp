@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/ModalMoment.h"
 #include "ui/FileFilter.h"
 
 CFileDialog::CFileDialog(bool open, const std::wstring& defaultExt, const std::wstring& fileName, DWORD flags,
@@ -27,6 +28,7 @@ INT_PTR CFileDialog::DoModal() {
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrDefExt = defaultExt_.empty() ? nullptr : defaultExt_.c_str();
     ofn.Flags = flags_ | OFN_EXPLORER | OFN_ENABLESIZING;
+    const ModalMoment modal;
     const BOOL chosen = open_ ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!chosen) return IDCANCEL;
     path_ = buffer.data();

@@ -1,5 +1,7 @@
 #include "framework/MessageBox.h"
 
+#include "framework/ModalMoment.h"
+
 namespace {
 // The executable's name without folder and extension.
 std::wstring ProgramName() {
@@ -12,5 +14,6 @@ std::wstring ProgramName() {
 
 int ShowMessageBox(const std::wstring& text, UINT type) {
     static const std::wstring caption = ProgramName();
+    const ModalMoment modal;
     return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), type);
 }
