@@ -1,0 +1,18 @@
+#pragma once
+// The user's hands in end-to-end runs: xdotool (a Linux program, which Wine
+// starts like any other) moves the X pointer, clicks and types on the X
+// server Wine draws on, so the input reaches the program through Wine's X11
+// driver as a person's would. Under Xvfb there is no window manager, so
+// screen coordinates of Windows and of X are the same.
+#include <windows.h>
+
+#include <string>
+
+// Clicks at a point given relative to the window's top-left corner (the
+// skin's control rectangles are in those coordinates). `clicks` 2 is a
+// double click. False when xdotool could not run.
+bool ClickAt(HWND window, int x, int y, int clicks = 1);
+// Presses keys as xdotool names them ("Return", "Escape", "alt+F4", "a").
+bool PressKeys(const std::string& keys);
+// Types text into whatever has the focus.
+bool TypeText(const std::string& text);
