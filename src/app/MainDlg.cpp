@@ -1,8 +1,10 @@
 #include "app/MainDlg.h"
 
-#include "app/LocalText.h"
+#include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
+#include "framework/ControlPlace.h"
+#include "device/KeyboardCommands.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "platform/win32/UniqueResource.h"
 
@@ -16,16 +18,26 @@ CMainDlg::CMainDlg()
     : CSkinDialog(IDD_MAIN_DIALOG),
       strip_(CMainApp::Current().ProfileSet(), CMainApp::Current().DocumentContext().prompt,
              CProfileStrip::Hooks{
-                 // No page holds unstored settings yet.
-                 {},
+                 // Yes to the save question: the pages' state goes into the profile.
                  [this](CDocProfile&) {
-                     keyboard_.MakeCurrent();
+                     backlightPage_.Exchange(true);
+                     gamingPage_.Exchange(true);
+                 },
+                 [this](CDocProfile& profile) {
+                     ApplyKeys(CMainApp::Current().Channel(), profile);
+                     backlightPage_.Exchange(false);
+                     gamingPage_.Exchange(false);
                      panel_.Show();
                  },
                  [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }}),
       panel_(strip_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
-                CMainApp::Current().Services(), strip_) {
+                CMainApp::Current().Services(), strip_,
+                // Fn functions that change the profile show it on its page.
+                CMainKeyboard::PageHooks{[this] { backlightPage_.Exchange(false); },
+                                         [this] { gamingPage_.Exchange(false); }}),
+      backlightPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
+      gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     SetMaskOf(u"Main");
 }
@@ -51,21 +63,13 @@ BOOL CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::PlaceControls() {
-    const struct {
-        CWnd& control;
-        UINT id;
-        int x, y, w, h;
-    } placed[] = {
+    ::PlaceControls(*this, {
         {settingsButton_, IDC_BTN_SETTINGS, 72, 98, 75, 31},   {macroButton_, IDC_BTN_MACRO, 200, 98, 83, 31},
         {backlightButton_, IDC_BTN_BLACKLIGHT, 336, 98, 80, 31}, {gamingButton_, IDC_BTN_GAMING_MODE, 468, 98, 83, 31},
         {english_, IDC_BTN_ENGLISH, 765, 20, 83, 23},    {chinese_, IDC_BTN_CHINESE, 765, 49, 83, 23},
         {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23},      {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23},
         {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23},        {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
-    };
-    for (const auto& p : placed) {
-        p.control.SubclassDlgItem(p.id, *this);
-        p.control.Move(p.x, p.y, p.w, p.h);
-    }
+    });
     for (CSkinButton* language : {&english_, &chinese_, &korean_}) language->SetTextFlags(kTextFlagsFar);
     website_.SetFontSize(13);
     website_.SetLink(kWebsite);
@@ -125,6 +129,12 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_TRAY_NOTIFY:
         return OnTrayNotify(wp, lp);
+    case WM_PAINT:
+        if (IsIconic(GetSafeHwnd())) {
+            PaintIcon();
+            return 0;
+        }
+        break;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(icon_);
     case WM_ENDSESSION:
@@ -182,6 +192,18 @@ bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
     }
     if (panel_.OnCommand(LOWORD(wp), HIWORD(wp))) return true;
     return CSkinDialog::OnCommand(wp, lp);
+}
+
+// Minimized: the icon centred on the erased background.
+void CMainDlg::PaintIcon() {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(GetSafeHwnd(), &paint);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    const RECT client = ClientRect();
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(GetSafeHwnd(), &paint);
 }
 
 void CMainDlg::HideToTray() {

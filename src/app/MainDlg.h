@@ -36,12 +36,14 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnCommand(WPARAM wp, LPARAM lp) override;
     // Enter and Escape do nothing.
-    void OnOK() override {}
+    // Enter confirms the profile name edit when it has the focus.
+    void OnOK() override { (void)panel_.OnEnter(); }
     void OnCancel() override {}
 
 private:
     static constexpr std::u16string_view kTitle = u"Velmora Gaming Keyboard";
 
+    void PaintIcon();
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();

@@ -10,10 +10,11 @@
 #include "ui/ProfileStrip.h"
 
 CMainKeyboard::CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                             const ActionServices& services, CProfileStrip& strip)
+                             const ActionServices& services, CProfileStrip& strip, PageHooks pages)
     : CKeyboardHost(profiles, channel),
       clock_(services.clock),
       strip_(strip),
+      pages_(std::move(pages)),
       dispatcher_(profiles, *this, services, [&macros](const std::u16string& name) { return SnapshotOf(macros, name); }) {
     // Waiting for actions to end must still answer what other threads send to
     // the window: a brightness repeat waits in SendMessageW for its step.
@@ -69,3 +70,7 @@ void CMainKeyboard::StepBrightness(int step) {
     // A window that is gone answers nothing and the step is lost, as it should be.
     if (HWND window = window_) SendMessageW(window, WM_BRIGHTNESS_STEP, static_cast<WPARAM>(static_cast<INT_PTR>(step)), 0);
 }
+
+void CMainKeyboard::ApplyGaming(const CDocProfile&) { pages_.showGaming(); }
+
+void CMainKeyboard::ApplyBacklight(const CDocProfile&) { pages_.showBacklight(); }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 
 #include "actions/Dispatcher.h"
 #include "actions/KeyboardHost.h"
@@ -23,11 +24,17 @@ constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
 
 class CMainKeyboard final : public CKeyboardHost {
 public:
-    // Everything given must outlive this object.
+    // The pages that show what Fn functions change: they load the current
+    // profile again, which also sends it.
+    struct PageHooks {
+        std::function<void()> showBacklight;
+        std::function<void()> showGaming;
+    };
+
     // Everything given must outlive this object. Profiles are selected, and
     // made current again on the keyboard's return, through `strip`.
     CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                  const ActionServices& services, CProfileStrip& strip);
+                  const ActionServices& services, CProfileStrip& strip, PageHooks pages);
 
     // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
@@ -53,10 +60,14 @@ public:
     void NewMacro() override {}
     void ToggleRecording() override {}
     void StepBrightness(int step) override;
+    // Fn+F10 and the brightness steps: the pages show and send the profile.
+    void ApplyGaming(const CDocProfile& profile) override;
+    void ApplyBacklight(const CDocProfile& profile) override;
 
 private:
     IClock& clock_;
     CProfileStrip& strip_;
+    PageHooks pages_;
     CDispatcher dispatcher_;
     // Read by repeat threads; null once the window is being destroyed.
     std::atomic<HWND> window_{nullptr};

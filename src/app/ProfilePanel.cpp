@@ -1,7 +1,10 @@
 #include "app/ProfilePanel.h"
 
-#include "app/LocalText.h"
+#include <algorithm>
+
+#include "lang/win32/LocalText.h"
 #include "app/resource.h"
+#include "framework/ControlPlace.h"
 #include "framework/FileDialog.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
@@ -14,12 +17,10 @@ std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(
 
 void CProfilePanel::Attach(CWnd& dialog) {
     dialog_ = dialog.GetSafeHwnd();
-    const struct {
-        CWnd& control;
-        UINT id;
-        int x, y, w, h;
-    } placed[] = {
+    PlaceControls(dialog, {
         {profileLabel_, IDC_STATIC_PROFILE, 38, 171, 100, 18},
+        {profiles_, IDC_LIST_PROFILE, 35, 192, 242, 36},
+        {accelerators_, IDC_LIST_ACCELERATOR, 35, 400, 242, 36},
         {new_, IDC_BTN_NEW, 36, 234, 47, 47},
         {delete_, IDC_BTN_DELETE, 86, 234, 47, 47},
         {copy_, IDC_BTN_COPY, 134, 234, 47, 47},
@@ -28,15 +29,25 @@ void CProfilePanel::Attach(CWnd& dialog) {
         {nameLabel_, IDC_STATIC_PROFILE_NAME, 38, 299, 81, 16},
         {name_, IDC_EDIT_PROFILE_NAME, 39, 323, 230, 24},
         {acceleratorLabel_, IDC_STATIC_ACCELERATOR, 38, 380, 81, 16},
-    };
-    for (const auto& p : placed) {
-        p.control.SubclassDlgItem(p.id, dialog);
-        p.control.Move(p.x, p.y, p.w, p.h);
+    });
+    // No accelerator, then Fn + 1 to Fn + 9: the item index is the profile's accelerator.
+    accelerators_.AddItem(L" ");
+    for (int digit = 1; digit <= 9; ++digit) accelerators_.AddItem(L"Fn + " + std::to_wstring(digit));
+}
+
+void CProfilePanel::ShowProfileList() {
+    if (listed_ != strip_.Items()) {
+        listed_ = strip_.Items();
+        profiles_.List().ResetContent();
+        for (const std::u16string& name : listed_) profiles_.AddItem(std::wstring(name.begin(), name.end()));
     }
+    profiles_.SelectItem(strip_.Selected());
 }
 
 void CProfilePanel::Show() {
     const CDocProfileSet& profiles = strip_.Profiles();
+    ShowProfileList();
+    accelerators_.SelectItem(static_cast<int>(strip_.Accelerator()));
     name_.SetText(std::wstring(profiles.currentName.begin(), profiles.currentName.end()));
     copy_.Enable(strip_.CanCopy());
     export_.Enable(strip_.CanCopy());
@@ -51,8 +62,16 @@ void CProfilePanel::ApplyLanguage() {
 
 bool CProfilePanel::OnCommand(WORD id, WORD code) {
     switch (id) {
+    case IDC_LIST_PROFILE:
+        if (code == CBtnListBox::kSelChange) strip_.Choose(profiles_.List().GetCurSel());
+        return true;
+    case IDC_LIST_ACCELERATOR:
+        if (code == CBtnListBox::kSelChange)
+            strip_.AcceleratorChanged(static_cast<uint32_t>(std::max(accelerators_.List().GetCurSel(), 0)));
+        return true;
     case IDC_EDIT_PROFILE_NAME:
         if (code == EN_CHANGE) strip_.NameEdited(U16(name_.Text()));
+        if (code == EN_KILLFOCUS) ConfirmName();
         return true;
     case IDC_BTN_NEW:
         strip_.NewProfile();
@@ -71,6 +90,22 @@ bool CProfilePanel::OnCommand(WORD id, WORD code) {
         return true;
     }
     return false;
+}
+
+bool CProfilePanel::OnEnter() {
+    if (GetFocus() != name_.GetSafeHwnd()) return false;
+    ConfirmName();
+    return true;
+}
+
+void CProfilePanel::ConfirmName() {
+    if (confirming_) return;
+    confirming_ = true;
+    if (strip_.Rename(U16(name_.Text()))) ShowProfileList();
+    // Refused: the edit shows the current name again.
+    const std::u16string& current = strip_.Profiles().currentName;
+    name_.SetText(std::wstring(current.begin(), current.end()));
+    confirming_ = false;
 }
 
 void CProfilePanel::Export() {

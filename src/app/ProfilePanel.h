@@ -1,8 +1,14 @@
 #pragma once
-// The controls of the main window's profile strip: labels, the name edit and
-// the New, Delete, Copy, Export and Import buttons. They show what the
-// profile strip holds and pass the user's actions to it.
+// The controls of the main window's profile strip: the profile and
+// accelerator lists, labels, the name edit and the New, Delete, Copy,
+// Export and Import buttons. They show what the profile strip holds and
+// pass the user's actions to it. Enter in the name edit, or leaving it,
+// renames the current profile.
+#include <string>
+#include <vector>
+
 #include "model/Document.h"
+#include "skin/BtnListBox.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinStatic.h"
@@ -23,14 +29,26 @@ public:
     void ApplyLanguage();
     // A command of one of the panel's controls; false for any other.
     bool OnCommand(WORD id, WORD code);
+    // Enter in the main window: confirms the name edit when it has the
+    // focus; false otherwise.
+    bool OnEnter();
 
 private:
     void Export();
     void Import();
+    void ShowProfileList();
+    void ConfirmName();
 
     CProfileStrip& strip_;
     DocumentIo io_;
     HWND dialog_ = nullptr;
+    // What the profile list holds, as last filled.
+    std::vector<std::u16string> listed_;
+    // Set while a rename is being confirmed: its message box takes the
+    // focus from the edit, which must not confirm a second time.
+    bool confirming_ = false;
+    CBtnListBox profiles_;
+    CBtnListBox accelerators_;
     CSkinStatic profileLabel_;
     CSkinStatic nameLabel_;
     CSkinStatic acceleratorLabel_;

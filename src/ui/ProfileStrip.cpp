@@ -2,8 +2,18 @@
 
 #include <algorithm>
 
+#include "lang/MultiLanguage.h"
 #include "model/DocProfileSet.h"
 #include "platform/IUserPrompt.h"
+
+namespace {
+// The first "%s" of a (translated) text replaced by `value`; any other
+// format marks stay as they are.
+std::u16string WithName(std::u16string text, const std::u16string& value) {
+    if (const auto at = text.find(u"%s"); at != std::u16string::npos) text.replace(at, 2, value);
+    return text;
+}
+}  // namespace
 
 std::u16string SaveQuestion(const std::u16string& name) { return u"Are you sure to save '" + name + u"'?"; }
 
@@ -11,11 +21,15 @@ CProfileStrip::CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, Hook
     : profiles_(profiles), prompt_(prompt), hooks_(std::move(hooks)) {}
 
 void CProfileStrip::Fill() {
+    ListInSetOrder();
+    if (!items_.empty()) ProfileChanged();
+}
+
+void CProfileStrip::ListInSetOrder() {
     items_.clear();
     for (const auto& entry : profiles_.profiles) items_.push_back(entry.first);
     // An exact search: a prefix search could pick "Game 2" for "Game".
     selected_ = IndexOf(profiles_.currentName);
-    if (!items_.empty()) ProfileChanged();
 }
 
 uint32_t CProfileStrip::Accelerator() const {
@@ -76,6 +90,29 @@ void CProfileStrip::AcceleratorChanged(uint32_t index) {
 void CProfileStrip::NameEdited(const std::u16string& text) {
     CDocProfile* current = profiles_.Current();
     if (current != nullptr && text != profiles_.currentName) current->SetModifiedFlag();
+}
+
+bool CProfileStrip::Rename(const std::u16string& text) {
+    if (profiles_.Current() == nullptr || text == profiles_.currentName) return false;
+    if (text.find_first_not_of(u" \t") == std::u16string::npos) {
+        prompt_.Warn(CMultiLanguage::GetText(u"ID_PROFILE_NAME_EMPTY", u"A profile name cannot be empty."));
+        return false;
+    }
+    if (profiles_.Find(text) != nullptr) {
+        prompt_.Warn(WithName(
+            CMultiLanguage::GetText(u"ID_PROFILE_NAME_TAKEN", u"A profile named '%s' already exists."), text));
+        return false;
+    }
+    // Moving the map node keeps the profile, and so the key records that
+    // running actions read, where it is.
+    auto node = profiles_.profiles.extract(profiles_.currentName);
+    node.key() = text;
+    node.mapped().name = text;
+    profiles_.profiles.insert(std::move(node));
+    profiles_.currentName = text;
+    workingCopy_.name = text;
+    ListInSetOrder();
+    return true;
 }
 
 void CProfileStrip::SelectAppended(const std::u16string& name) {

@@ -17,6 +17,9 @@
 //   ended, since their threads read its key records.
 // - Importing over the current profile replaces its unsaved changes
 //   without a save question: the user has just agreed to replace it.
+// - Renaming keeps the profile's settings, accelerator and running
+//   actions; the working copy takes the new name too, so that a later No to
+//   the save question does not bring the old name back.
 //
 // User-interface thread only.
 #include <cstdint>
@@ -71,6 +74,11 @@ public:
     void AcceleratorChanged(uint32_t index);
     // The name edit's text changed; the profile is not renamed.
     void NameEdited(const std::u16string& text);
+    // The user confirmed the name edit's text: the current profile takes it
+    // and the list shows it in name order. An empty or all-blank name, or
+    // another profile's, is refused with a message saying why. True when
+    // the profile was renamed.
+    bool Rename(const std::u16string& text);
 
     void NewProfile();
     void DeleteProfile();
@@ -82,6 +90,7 @@ public:
     bool ImportProfile(const std::u16string& path, const DocumentIo& io);
 
 private:
+    void ListInSetOrder();
     void ChangeFrom(const std::u16string& previous);
     void Leave(const std::u16string& name);
     void SelectAppended(const std::u16string& name);

@@ -95,6 +95,57 @@ TEST_F(ProfileStrip, EditingTheNameMarksTheProfileButDoesNotRenameIt) {
     EXPECT_NE(set.Find(u"Profile1"), nullptr);
 }
 
+TEST_F(ProfileStrip, RenameKeepsSettingsReordersTheListAndSurvivesANoToTheSaveQuestion) {
+    Start({u"Alpha", u"Beta", u"Zulu"}, u"Alpha");
+    strip.AcceleratorChanged(4);
+    set.Current()->brightnessLevel = 3;
+    const CKeyAction* keys = set.Current()->keys.data();
+    strip.NameEdited(u"Omega");
+
+    ASSERT_TRUE(strip.Rename(u"Omega"));
+    EXPECT_EQ(strip.Items(), (Names{u"Beta", u"Omega", u"Zulu"})) << "the new name in name order";
+    EXPECT_EQ(set.currentName, u"Omega");
+    EXPECT_EQ(set.Find(u"Alpha"), nullptr);
+    ASSERT_NE(set.Find(u"Omega"), nullptr);
+    EXPECT_EQ(set.Find(u"Omega")->name, u"Omega");
+    EXPECT_EQ(set.Find(u"Omega")->accelerator, 4u);
+    EXPECT_EQ(set.Find(u"Omega")->keys.data(), keys) << "running actions read these records";
+    EXPECT_EQ(SelectedText(), u"Omega");
+
+    // No restores the working copy taken before the accelerator changed,
+    // but under the new name.
+    prompt.answers = {false};
+    strip.Choose(0);
+    EXPECT_EQ(prompt.questions, Names{u"Are you sure to save 'Omega'?"});
+    ASSERT_NE(set.Find(u"Omega"), nullptr);
+    EXPECT_EQ(set.Find(u"Omega")->name, u"Omega");
+    EXPECT_EQ(set.Find(u"Omega")->accelerator, 0u);
+    EXPECT_EQ(set.Find(u"Alpha"), nullptr);
+}
+
+TEST_F(ProfileStrip, RenameRefusesBlankAndTakenNamesAndIgnoresTheSameName) {
+    Start({u"Alpha", u"Beta"}, u"Alpha");
+    const struct {
+        std::u16string name;
+        std::u16string warning;
+    } refused[] = {
+        {u"", u"A profile name cannot be empty."},
+        {u" \t  ", u"A profile name cannot be empty."},
+        {u"Beta", u"A profile named 'Beta' already exists."},
+    };
+    for (const auto& r : refused) {
+        prompt.warnings.clear();
+        EXPECT_FALSE(strip.Rename(r.name));
+        EXPECT_EQ(prompt.warnings, Names{r.warning});
+    }
+    prompt.warnings.clear();
+    EXPECT_FALSE(strip.Rename(u"Alpha"));
+    EXPECT_TRUE(prompt.warnings.empty());
+    EXPECT_EQ(strip.Items(), (Names{u"Alpha", u"Beta"}));
+    EXPECT_EQ(set.currentName, u"Alpha");
+    EXPECT_TRUE(strip.Rename(u"beta")) << "names differ by case";
+}
+
 TEST_F(ProfileStrip, DeleteSelectsTheNeighbourAndEndsTheDeletedProfilesActions) {
     Start({u"A", u"B", u"C"}, u"B");
     strip.DeleteProfile();
