@@ -57,7 +57,23 @@ build_native() {
 build_windows() {
     mkdir -p "$BUILD"
     configure_and_build "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" && ensure_default_data
+}
+
+# dist/ is the program folder as a user installs it, so it holds the data
+# files of a first run, written by the program's own code (qornctl new). A
+# file that is there already is the user's and stays as it is.
+ensure_default_data() {
+    local qornctl=$BUILD/native/tools/qornctl/qornctl file
+    [ -f "$ROOT/dist/qorn.pfs" ] && [ -f "$ROOT/dist/qorn.mcs" ] && return 0
+    if [ ! -f "$BUILD/native/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQORN_SANITIZE=address \
+            >"$BUILD/native.configure.log" 2>&1 || { cat "$BUILD/native.configure.log" >&2; return 1; }
+    fi
+    ninja -C "$BUILD/native" qornctl >"$BUILD/qornctl.build.log" 2>&1 || { tail -40 "$BUILD/qornctl.build.log" >&2; return 1; }
+    for file in qorn.pfs qorn.mcs; do
+        [ -f "$ROOT/dist/$file" ] || "$qornctl" new "$ROOT/dist/$file" >/dev/null || return 1
+    done
 }
 
 # The private Wine prefix, made once, with Tahoma where GDI+ looks for it.

@@ -42,6 +42,19 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail) {
 }
 }  // namespace
 
+// The program folder as installed holds the default data files: a first
+// start is quiet.
+TEST(MainApp, InstalledProgramStartsWithoutAMessage) {
+    const std::wstring folder = MakeAppFolder(L"installed", true);
+    AppProcess app(folder);
+    ASSERT_TRUE(app.Started());
+    HWND main = WaitForMainWindow(10000ms);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(AnswerMessageBox(1000ms), L"");
+    PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+    EXPECT_TRUE(app.WaitForExit(10000ms));
+}
+
 TEST(MainApp, FirstRunReportsEachMissingFileOnceStaysInTheTrayAndSavesAtExit) {
     const std::wstring folder = MakeAppFolder(L"first");
     DeleteFileW((TestProgramFolder() + L"qorn.pfs").c_str());

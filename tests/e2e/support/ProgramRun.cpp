@@ -10,7 +10,7 @@ namespace {
 constexpr WPARAM kExitCommand = 16960;  // the tray menu's Exit item
 }  // namespace
 
-ProgramRun::ProgramRun() : folder_(MakeAppFolder(L"e2e")) {}
+ProgramRun::ProgramRun() : folder_(MakeAppFolder(L"e2e", true)) {}
 
 ProgramRun::~ProgramRun() {
     app_.reset();
@@ -25,12 +25,31 @@ void ProgramRun::WriteProfiles(CDocProfileSet& profiles) const {
         throw std::runtime_error("cannot write the profile data file of the run");
 }
 
+CDocProfileSet ProgramRun::ReadProfiles() const {
+    StdFileStore files;
+    FakeUserPrompt prompt;
+    CDocProfileSet profiles;
+    if (!profiles.OnOpenDocument((Folder() / "qorn.pfs").u16string(), DocumentIo{files, prompt}))
+        throw std::runtime_error("cannot read the profile data file the program saved");
+    return profiles;
+}
+
+std::vector<std::wstring> ProgramRun::Answered() {
+    const std::lock_guard<std::mutex> hold(answeredLock_);
+    return answered_;
+}
+
 bool ProgramRun::Start() {
     app_ = std::make_unique<AppProcess>(folder_);
     if (!app_->Started()) return false;
     watching_ = true;
     watcher_ = std::thread([this] {
-        while (watching_) (void)AnswerMessageBox(std::chrono::milliseconds(100));  // what they say is not checked here
+        while (watching_) {
+            const std::wstring text = AnswerMessageBox(std::chrono::milliseconds(100));
+            if (text.empty()) continue;
+            const std::lock_guard<std::mutex> hold(answeredLock_);
+            answered_.push_back(text);
+        }
     });
     return true;
 }

@@ -8,8 +8,10 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "win/support/AppProcess.h"
 
@@ -27,6 +29,11 @@ public:
     std::filesystem::path Folder() const { return folder_; }
     // Writes the profile data file the program will load.
     void WriteProfiles(CDocProfileSet& profiles) const;
+    // The profile data file as the program saved it.
+    CDocProfileSet ReadProfiles() const;
+    // The texts of the message boxes answered with OK so far. Questions
+    // (Yes and No) are left to the test.
+    std::vector<std::wstring> Answered();
 
     bool Start();
     // Chooses Exit in the tray menu (the menu item's command) and waits for
@@ -37,5 +44,7 @@ private:
     std::wstring folder_;
     std::unique_ptr<AppProcess> app_;
     std::atomic<bool> watching_{false};
+    std::mutex answeredLock_;
+    std::vector<std::wstring> answered_;
     std::thread watcher_;
 };

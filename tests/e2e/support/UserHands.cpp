@@ -1,47 +1,55 @@
 #include "e2e/support/UserHands.h"
 
+#include <atomic>
+#include <chrono>
 #include <vector>
 
-#include "platform/win32/UniqueHandle.h"
+#include "e2e/support/ProgramWindows.h"
+
+using namespace std::chrono_literals;
 
 namespace {
-constexpr DWORD kXdoTimeoutMs = 10000;
-
-// Runs xdotool with `arguments` and waits for it.
+// Wine starts a Unix program without a process handle to wait on, so the
+// shell that runs xdotool leaves a marker file when it is done.
 bool Xdo(const std::wstring& arguments) {
-    std::wstring line = L"/usr/bin/xdotool " + arguments;
+    static std::atomic<int> calls{0};
+    const std::wstring marker =
+        L"/tmp/qorn-xdo-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++calls);
+    std::wstring line = L"/bin/sh -c \"/usr/bin/xdotool " + arguments + L"; touch " + marker + L"\"";
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(L"Z:\\usr\\bin\\xdotool", buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessW(L"Z:\\bin\\sh", buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return false;
-    const UniqueHandle process(info.hProcess);
-    const UniqueHandle thread(info.hThread);
-    // Wine reports no exit code of a Unix program; its ending is what counts.
-    return WaitForSingleObject(process.Get(), kXdoTimeoutMs) == WAIT_OBJECT_0;
+    std::wstring windowsMarker = L"Z:" + marker;
+    for (wchar_t& c : windowsMarker)
+        if (c == L'/') c = L'\\';
+    const bool done = WaitFor([&] { return GetFileAttributesW(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
+    DeleteFileW(windowsMarker.c_str());
+    return done;
 }
 
-// Wine splits a Unix program's command line by the Windows rules.
-std::wstring Quoted(const std::string& text) {
-    std::wstring out = L"\"";
+// Quoted for the shell, inside the command's double quotes.
+std::wstring ShellQuoted(const std::string& text) {
+    std::wstring out = L"'";
     for (char c : text) {
-        if (c == '"') out += L'\\';
-        out += static_cast<wchar_t>(static_cast<unsigned char>(c));
+        if (c == '\'') out += L"'\\''";
+        else if (c == '"') out += L"\\\"";
+        else out += static_cast<wchar_t>(static_cast<unsigned char>(c));
     }
-    return out + L"\"";
+    return out + L"'";
 }
 }  // namespace
 
 bool ClickAt(HWND window, int x, int y, int clicks) {
     RECT r{};
     if (!GetWindowRect(window, &r)) return false;
-    return Xdo(L"mousemove --sync " + std::to_wstring(r.left + x) + L" " + std::to_wstring(r.top + y) +
+    return Xdo(L"mousemove " + std::to_wstring(r.left + x) + L" " + std::to_wstring(r.top + y) +
                L" click --repeat " + std::to_wstring(clicks) + L" --delay 80 1");
 }
 
-bool PressKeys(const std::string& keys) { return Xdo(L"key --delay 30 " + Quoted(keys)); }
+bool PressKeys(const std::string& keys) { return Xdo(L"key --delay 30 " + std::wstring(keys.begin(), keys.end())); }
 
-bool TypeText(const std::string& text) { return Xdo(L"type --delay 30 " + Quoted(text)); }
+bool TypeText(const std::string& text) { return Xdo(L"type --delay 30 " + ShellQuoted(text)); }

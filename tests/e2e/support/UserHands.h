@@ -10,9 +10,11 @@
 
 // Clicks at a point given relative to the window's top-left corner (the
 // skin's control rectangles are in those coordinates). `clicks` 2 is a
-// double click. False when xdotool could not run.
+// double click. Each call returns once xdotool is done; false when it could
+// not run or did not finish.
 bool ClickAt(HWND window, int x, int y, int clicks = 1);
-// Presses keys as xdotool names them ("Return", "Escape", "alt+F4", "a").
+// Presses keys as xdotool names them, separated by spaces ("Return",
+// "End BackSpace", "alt+F4").
 bool PressKeys(const std::string& keys);
 // Types text into whatever has the focus.
 bool TypeText(const std::string& text);

@@ -30,13 +30,16 @@ auto Poll(std::chrono::milliseconds timeout, Find find) {
 }
 }  // namespace
 
-std::wstring MakeAppFolder(const std::wstring& name) {
+std::wstring MakeAppFolder(const std::wstring& name, bool installed) {
     const std::wstring dist = TestProgramFolder() + L"..\\..\\dist\\";
     const std::wstring root = TestProgramFolder() + L"apps\\";
     const std::wstring folder = root + name + L"\\";
     CreateDirectoryW(root.c_str(), nullptr);
     CreateDirectoryW(folder.c_str(), nullptr);
     for (const wchar_t* file : {L"qorn.pfs", L"qorn.mcs"}) DeleteFileW((folder + file).c_str());
+    if (installed) {
+        for (const wchar_t* file : {L"qorn.pfs", L"qorn.mcs"}) CopyFileW((dist + file).c_str(), (folder + file).c_str(), FALSE);
+    }
     CopyFileW((dist + L"Qorn.exe").c_str(), (folder + L"Qorn.exe").c_str(), FALSE);
     CopyFolder(dist + L"res\\", folder + L"res\\");
     CopyFolder(dist + L"lan\\", folder + L"lan\\");
@@ -76,9 +79,11 @@ HWND WaitForMainWindow(std::chrono::milliseconds timeout) {
 std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button) {
     HWND box = Poll(timeout, [] { return FindWindowW(L"#32770", L"Qorn"); });
     if (!box) return {};
+    HWND press = GetDlgItem(box, button);
+    if (!press) return {};
     wchar_t text[512] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 512);
-    PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+    PostMessageW(press, BM_CLICK, 0, 0);
     // Wait until it is gone, so that the next search finds the next box.
     Poll(timeout, [box] { return !IsWindow(box); });
     return text;

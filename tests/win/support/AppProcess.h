@@ -8,9 +8,11 @@
 
 #include "platform/win32/UniqueHandle.h"
 
-// A fresh folder holding Qorn.exe and res\, under the test program's
-// folder; `name` keeps tests apart. Returns it with a trailing backslash.
-std::wstring MakeAppFolder(const std::wstring& name);
+// A fresh folder holding Qorn.exe, res\ and lan\ under the test program's
+// folder, with the data files of dist\ when `installed` (as a user gets
+// the program) and without them otherwise; `name` keeps tests apart.
+// Returns it with a trailing backslash.
+std::wstring MakeAppFolder(const std::wstring& name, bool installed = false);
 
 class AppProcess {
 public:
@@ -34,7 +36,7 @@ private:
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
 // Waits for a message box of the program, returns its text and presses
 // `button` (OK, or Yes or No of a question); empty when none showed within
-// `timeout`.
+// `timeout` or the box has no such button (it is then left open).
 std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button = IDOK);
 // Whether the notification area holds icon 128 of `owner`.
 bool HasTrayIcon(HWND owner);

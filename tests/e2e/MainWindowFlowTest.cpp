@@ -1,0 +1,179 @@
+// The main window as a user works it, with the mouse and the keys on the
+// real program: the backlight and gaming pages sending to the keyboard,
+// picking another profile with the save question, renaming a profile, and
+// what Exit then saves.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "device/KeyboardCommands.h"
+#include "e2e/support/ProgramFixture.h"
+#include "e2e/support/ProgramWindows.h"
+#include "e2e/support/UserHands.h"
+#include "model/KeyTable.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Centres of controls, relative to the main window (pages are placed at
+// 280,160 inside it).
+constexpr POINT kBacklightButton{376, 113};
+constexpr POINT kGamingButton{509, 113};
+constexpr POINT kBacklightSwitch{280 + 188, 160 + 73};
+constexpr POINT kBreath{280 + 396, 160 + 180};
+constexpr POINT kGamingSwitch{280 + 231, 160 + 61};
+constexpr POINT kAltF4{280 + 329, 160 + 214};
+constexpr POINT kProfileList{156, 210};
+constexpr POINT kNameEdit{154, 335};
+constexpr int kSliderId = 1005;
+
+bool Applied(const KeyboardLog& log) {
+    const std::size_t gaming = FindCommand(log, 7, 1);
+    return gaming != kNotFound && UploadsBetween(log, gaming, log.size()) >= 2;
+}
+
+class MainWindowFlow : public ProgramFixture {
+protected:
+    HWND Start(CDocProfileSet profiles) {
+        if (!Applied(StartWith(std::move(profiles), Applied))) return nullptr;
+        HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+        return main && ShowFromTray(main) ? main : nullptr;
+    }
+    void Click(HWND main, POINT at) { ASSERT_TRUE(ClickAt(main, at.x, at.y)); }
+    // The log from the mark once it holds command `command` with `value`.
+    KeyboardLog WaitForCommand(uint8_t command, uint8_t value) {
+        return watch_.WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, 5000);
+    }
+    // Exit, as the tray menu's item, and what the program saved.
+    CDocProfileSet ExitAndRead() {
+        exited_ = true;
+        EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
+        return run_.ReadProfiles();
+    }
+    void TearDown() override {
+        if (!exited_) {
+            EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
+        }
+    }
+
+    bool exited_ = false;
+};
+
+TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsThem) {
+    CDocProfileSet profiles = DefaultProfiles();
+    profiles.AddDefaultProfile(u"Raid");
+    profiles.Find(u"Raid")->brightnessLevel = 20;
+    HWND main = Start(std::move(profiles));
+    ASSERT_NE(main, nullptr);
+
+    Click(main, kBacklightButton);
+    HWND backlight = PageWith(main, kSliderId);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(backlight) != 0; }, 5s)) << "the backlight page shows";
+    HWND slider = GetDlgItem(backlight, kSliderId);
+
+    watch_.Mark();
+    Click(main, kBacklightSwitch);
+    EXPECT_NE(FindCommand(WaitForCommand(9, 0), 9, 0), kNotFound) << "switching off sends 9 with 0";
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowEnabled(slider); }, 2s)) << "the slider turns disabled";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(backlight, 1057))) << "and so do the effects";
+
+    watch_.Mark();
+    Click(main, kBacklightSwitch);
+    EXPECT_NE(FindCommand(WaitForCommand(9, 1), 9, 1), kNotFound);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(slider) != 0; }, 2s));
+
+    // A click on the track puts the thumb there; the level it took is sent.
+    watch_.Mark();
+    RECT track{};
+    GetWindowRect(slider, &track);
+    RECT mainRect{};
+    GetWindowRect(main, &mainRect);
+    Click(main, {track.left - mainRect.left + (track.right - track.left) * 4 / 5,
+                 (track.top + track.bottom) / 2 - mainRect.top});
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) != 10; }, 5s));
+    const int level = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    EXPECT_NE(FindCommand(WaitForCommand(11, BrightnessValue(level)), 11, BrightnessValue(level)), kNotFound);
+
+    watch_.Mark();
+    Click(main, kBreath);
+    EXPECT_NE(FindCommand(WaitForCommand(10, 2), 10, 2), kNotFound);
+
+    Click(main, kGamingButton);
+    watch_.Mark();
+    Click(main, kAltF4);
+    KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return UploadsBetween(l, 0, l.size()) >= 1; }, 5000);
+    ASSERT_EQ(UploadsBetween(log, 0, log.size()), 1u) << "one upload for the Alt+F4 box";
+    EXPECT_EQ(log.back().gamingFlags, 1);
+
+    watch_.Mark();
+    Click(main, kGamingSwitch);
+    log = watch_.WaitUntil([](const KeyboardLog& l) { return UploadsBetween(l, 0, l.size()) >= 2; }, 5000);
+    EXPECT_EQ(FindCommand(log, 7, 0), 0u);
+    EXPECT_EQ(log.back().gamingFlags, 0) << "both flags cleared";
+
+    // Another profile from the list: the question names the one left; Yes.
+    watch_.Mark();
+    Click(main, kProfileList);
+    HWND dropDown = OpenDropDown(main, 5s);
+    ASSERT_NE(dropDown, nullptr);
+    ASSERT_TRUE(PickRow(dropDown, 1));
+    HWND question = WaitForMessageBox(5s);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question), L"Are you sure to save 'Profile1'?");
+    ASSERT_TRUE(ClickButton(question, IDYES));
+    log = watch_.WaitUntil(
+        [](const KeyboardLog& l) { return FindCommand(l, 11, 255, FindCommand(l, 7, 1)) != kNotFound; }, 10000);
+    const std::size_t on = FindCommand(log, 9, 1);
+    ASSERT_NE(on, kNotFound);
+    EXPECT_EQ(UploadsBetween(log, 0, on), kKeyCount) << "the new profile's interception first";
+    const std::size_t brightness = FindCommand(log, 11, 255, on);
+    const std::size_t effect = FindCommand(log, 10, 0, brightness);
+    const std::size_t gaming = FindCommand(log, 7, 1, effect);
+    EXPECT_NE(gaming, kNotFound) << "then 11, 10 and 7 in this order";
+    EXPECT_NE(FindCommand(log, 11, 255, gaming), kNotFound) << "11 once more from the slider's end of scroll";
+
+    CDocProfileSet saved = ExitAndRead();
+    const CDocProfile& kept = *saved.Find(u"Profile1");
+    EXPECT_EQ(kept.backlightOn, 1u);
+    EXPECT_EQ(kept.brightnessLevel, level);
+    EXPECT_EQ(kept.backlightEffect, 2);
+    EXPECT_EQ(kept.gamingMode, 0u);
+    EXPECT_EQ(kept.disableAltF4, 1u);
+    EXPECT_EQ(saved.currentName, u"Raid");
+}
+
+TEST_F(MainWindowFlow, EnterInTheNameEditRenamesAndATakenNameIsRefused) {
+    CDocProfileSet profiles = DefaultProfiles();
+    profiles.AddDefaultProfile(u"Raid");
+    profiles.Find(u"Profile1")->accelerator = 2;
+    HWND main = Start(std::move(profiles));
+    ASSERT_NE(main, nullptr);
+
+    Click(main, kNameEdit);
+    ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
+    ASSERT_TRUE(TypeText("Raid"));
+    ASSERT_TRUE(PressKeys("Return"));
+    ASSERT_TRUE(WaitFor([&] { return !run_.Answered().empty(); }, 5s)) << "a taken name is refused with a message";
+    EXPECT_EQ(run_.Answered().front(), L"A profile named 'Raid' already exists.");
+
+    Click(main, kNameEdit);
+    ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
+    ASSERT_TRUE(TypeText("Solo"));
+    ASSERT_TRUE(PressKeys("Return"));
+    HWND list = GetDlgItem(main, 1024);
+    wchar_t shown[64] = {};
+    EXPECT_TRUE(WaitFor([&] { return GetWindowTextW(list, shown, 64) && std::wstring(shown) == L"Solo"; }, 5s))
+        << "the list shows the new name";
+
+    CDocProfileSet saved = ExitAndRead();
+    EXPECT_EQ(saved.Find(u"Profile1"), nullptr);
+    ASSERT_NE(saved.Find(u"Solo"), nullptr);
+    EXPECT_EQ(saved.Find(u"Solo")->accelerator, 2u);
+    EXPECT_EQ(saved.currentName, u"Solo");
+    EXPECT_NE(saved.Find(u"Raid"), nullptr);
+    EXPECT_EQ(run_.Answered().size(), 1u) << "no second refusal";
+}
+
+}  // namespace
