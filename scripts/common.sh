@@ -84,6 +84,14 @@ ensure_wine_prefix() {
         wineserver -w
     fi
     cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Chinese and Korean glyphs: text in Tahoma falls back to a CJK font,
+    # as it does on Windows.
+    cp -u /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$WINEPREFIX/drive_c/windows/Fonts/"
+    if ! grep -q '"Tahoma"=str(7):"wqy-microhei' "$WINEPREFIX/system.reg"; then
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+            /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >"$BUILD/fontlink.log" 2>&1
+        wineserver -w
+    fi
 }
 
 # The simulated keyboard's driver (test equipment, tools/kbdriver): copied into

@@ -27,6 +27,7 @@ constexpr POINT kGamingSwitch{280 + 231, 160 + 61};
 constexpr POINT kAltF4{280 + 329, 160 + 214};
 constexpr POINT kProfileList{156, 210};
 constexpr POINT kNameEdit{154, 335};
+constexpr POINT kAcceleratorList{156, 418};
 constexpr int kSliderId = 1005;
 
 bool Applied(const KeyboardLog& log) {
@@ -167,6 +168,10 @@ TEST_F(MainWindowFlow, EnterInTheNameEditRenamesAndATakenNameIsRefused) {
     EXPECT_TRUE(WaitFor([&] { return GetWindowTextW(list, shown, 64) && std::wstring(shown) == L"Solo"; }, 5s))
         << "the list shows the new name";
 
+    // Alt+F4 hides the window to the tray; the program keeps running.
+    ASSERT_TRUE(PressKeys("alt+F4"));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s));
+
     CDocProfileSet saved = ExitAndRead();
     EXPECT_EQ(saved.Find(u"Profile1"), nullptr);
     ASSERT_NE(saved.Find(u"Solo"), nullptr);
@@ -174,6 +179,46 @@ TEST_F(MainWindowFlow, EnterInTheNameEditRenamesAndATakenNameIsRefused) {
     EXPECT_EQ(saved.currentName, u"Solo");
     EXPECT_NE(saved.Find(u"Raid"), nullptr);
     EXPECT_EQ(run_.Answered().size(), 1u) << "no second refusal";
+}
+
+// As long as the save question is open, Fn + digit changes no profile: the
+// question's No restores the profile it names, and nothing else moves.
+TEST_F(MainWindowFlow, FnDigitWaitsWhileTheSaveQuestionIsOpen) {
+    CDocProfileSet profiles = DefaultProfiles();
+    profiles.AddDefaultProfile(u"Racing");
+    profiles.AddDefaultProfile(u"Sniper");
+    profiles.Find(u"Sniper")->accelerator = 3;
+    HWND main = Start(std::move(profiles));
+    ASSERT_NE(main, nullptr);
+
+    Click(main, kAcceleratorList);
+    HWND dropDown = OpenDropDown(main, 5s);
+    ASSERT_NE(dropDown, nullptr);
+    ASSERT_TRUE(PickRow(dropDown, 5)) << "Fn + 5 marks Profile1 modified";
+    ASSERT_TRUE(WaitFor([&] { return OpenDropDown(main, 0ms) == nullptr; }, 5s));
+
+    Click(main, kProfileList);
+    dropDown = OpenDropDown(main, 5s);
+    ASSERT_NE(dropDown, nullptr);
+    ASSERT_TRUE(PickRow(dropDown, 1));
+    HWND question = WaitForMessageBox(5s);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question), L"Are you sure to save 'Profile1'?");
+
+    watch_.Mark();
+    FnChord(0x20);  // digit 3
+    Sleep(500);
+    EXPECT_TRUE(IsWindow(question)) << "the question stays the only one";
+    ASSERT_TRUE(ClickButton(question, IDNO));
+    EXPECT_EQ(WaitForMessageBox(1s), nullptr) << "no second question";
+
+    CDocProfileSet saved = ExitAndRead();
+    EXPECT_EQ(saved.currentName, u"Racing");
+    std::vector<std::u16string> names;
+    for (const auto& [name, profile] : saved.profiles) names.push_back(profile.name);
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Profile1", u"Racing", u"Sniper"}));
+    EXPECT_EQ(saved.Find(u"Profile1")->accelerator, 0u) << "No restored it";
+    EXPECT_EQ(saved.Find(u"Sniper")->accelerator, 3u);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // Fn+F10 and Fn+digit.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "device/KeyboardCommands.h"
 #include "e2e/support/ProgramFixture.h"
 #include "model/KeyTable.h"
@@ -24,15 +27,6 @@ bool ProfileApplied(const KeyboardLog& log) {
 
 class ProgramKeys : public ProgramFixture {
 protected:
-    // Presses and releases `key` while Fn is held, as the keyboard reports it.
-    void FnChord(uint8_t key) {
-        watch_.Mark();
-        watch_.Hold({kFn});
-        watch_.Hold({kFn, key});
-        watch_.Hold({kFn});
-        watch_.Hold({});
-    }
-
     void TearDown() override {
         EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
         // The keyboard outlives the test: nothing stays held for the next one.
@@ -90,6 +84,8 @@ TEST_F(ProgramKeys, FnF10TogglesGamingMode) {
     const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 0)); }, 5000);
     ASSERT_NE(FindCommand(log, 7, 0), kNotFound) << "gaming mode was on, Fn+F10 turns it off";
     EXPECT_FALSE(watch_.State().gaming);
+    HWND gamingSwitch = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1006), 1006);
+    EXPECT_EQ(SendMessageW(gamingSwitch, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "the gaming page shows it";
 }
 
 TEST_F(ProgramKeys, FnDigitSwitchesToTheProfileWithThatAccelerator) {
@@ -125,6 +121,8 @@ TEST_F(ProgramKeys, HeldFnF12StepsBrightnessUpUntilExit) {
         10000);
     EXPECT_NE(FindCommand(log, 11, level12, FindCommand(log, 11, level11)), kNotFound)
         << "level 10 goes to 11 at once and to 12 after the first pause";
+    HWND slider = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1005), 1005);
+    EXPECT_GE(SendMessageW(slider, TBM_GETPOS, 0, 0), 12) << "the backlight page's slider follows";
 }
 
 }  // namespace

@@ -140,10 +140,20 @@ TEST(MainApp, TrayDoubleClickShowsTheWindowAndClosingHidesItAgain) {
     SendMessageW(main, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(main));
 
-    SendMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(main));
-    EXPECT_TRUE(HasTrayIcon(main));
-    EXPECT_TRUE(app.Running());
+    // The minimize button keeps the window shown, as an icon.
+    SendMessageW(main, WM_COMMAND, 1001, 0);
+    EXPECT_TRUE(IsIconic(main));
+    EXPECT_TRUE(IsWindowVisible(main));
+    ShowWindow(main, SW_RESTORE);
+
+    // Close and the system menu's Close hide it to the tray.
+    for (const auto& close : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}}) {
+        SendMessageW(main, kTrayNotify, 128, WM_LBUTTONDBLCLK);
+        SendMessageW(main, close.first, close.second, 0);
+        EXPECT_FALSE(IsWindowVisible(main));
+        EXPECT_TRUE(HasTrayIcon(main));
+        EXPECT_TRUE(app.Running());
+    }
 
     PostMessageW(main, WM_COMMAND, kExitCommand, 0);
     EXPECT_TRUE(app.WaitForExit(10000ms));

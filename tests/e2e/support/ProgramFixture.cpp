@@ -25,3 +25,12 @@ KeyboardLog ProgramFixture::StartWith(CDocProfileSet profiles, const std::functi
     EXPECT_TRUE(run_.Start());
     return watch_.WaitUntil(started, kProgramTimeoutMs);
 }
+
+void ProgramFixture::FnChord(uint8_t key) {
+    constexpr uint8_t kFn = 0x73;
+    watch_.Mark();
+    watch_.Hold({kFn});
+    watch_.Hold({kFn, key});
+    watch_.Hold({kFn});
+    watch_.Hold({});
+}

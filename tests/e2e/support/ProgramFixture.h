@@ -22,6 +22,9 @@ protected:
     // Starts the program with `profiles` and returns the log once `started`
     // holds for it (or at the timeout).
     KeyboardLog StartWith(CDocProfileSet profiles, const std::function<bool(const KeyboardLog&)>& started);
+    // Marks the log, then presses and releases `key` while Fn is held, as
+    // the keyboard reports it.
+    void FnChord(uint8_t key);
 
     ProgramRun run_;
     KeyboardWatch watch_;

@@ -33,12 +33,6 @@ bool ShowFromTray(HWND main) {
     return WaitFor([main] { return IsWindowVisible(main) != 0; }, 5s);
 }
 
-HWND PageWith(HWND main, int id) {
-    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgItem(child, id)) return child;
-    return nullptr;
-}
-
 HWND OpenDropDown(HWND main, std::chrono::milliseconds timeout) {
     DropDownSearch search{0, nullptr};
     GetWindowThreadProcessId(main, &search.process);

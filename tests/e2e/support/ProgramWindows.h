@@ -10,8 +10,6 @@
 // under Xvfb, so the icon's message goes to the window directly. Waits until
 // the window shows; false when it did not.
 bool ShowFromTray(HWND main);
-// The child page of `main` that holds control `id`, or null.
-HWND PageWith(HWND main, int id);
 // The open drop-down list of a button with a choice list, or null.
 HWND OpenDropDown(HWND main, std::chrono::milliseconds timeout);
 // Clicks row `row` of an open drop-down; false when it has no such row.

@@ -89,6 +89,12 @@ std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button) {
     return text;
 }
 
+HWND PageWith(HWND main, int id) {
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetDlgItem(child, id)) return child;
+    return nullptr;
+}
+
 bool HasTrayIcon(HWND owner) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);

@@ -34,6 +34,8 @@ private:
 
 // The program's main window (found by its class), waiting up to `timeout`.
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
+// The child page of `main` that holds control `id`, or null.
+HWND PageWith(HWND main, int id);
 // Waits for a message box of the program, returns its text and presses
 // `button` (OK, or Yes or No of a question); empty when none showed within
 // `timeout` or the box has no such button (it is then left open).
