@@ -11,6 +11,7 @@
 #include "app/MainDlg.h"
 #include "app/resource.h"
 #include "framework/MessageBox.h"
+#include "lang/MultiLanguage.h"
 #include "platform/win32/FileAccess.h"
 
 namespace {
@@ -78,23 +79,29 @@ std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(
 // A missing or unreadable file is reported by the document itself, once,
 // and the run goes on with that set empty.
 void CMainApp::LoadDocuments() {
-    macroSet_.OnOpenDocument(U16(MacroFilePath()), DocumentContext());
-    profileSet_.OnOpenDocument(U16(ProfileFilePath()), DocumentContext());
+    // Messages about the data files speak the remembered language. ANSI
+    // language files are read in the system's code page.
+    CMultiLanguage::codePage = &codePage_;
+    CMultiLanguage::languageFile = U16(LanguageFilePath());
+    CMultiLanguage::Load();
+    // A damaged data file is copied aside before the save at exit replaces it.
+    const DocumentIo io{files_, prompt_, true};
+    macroSet_.OnOpenDocument(U16(MacroFilePath()), io);
+    profileSet_.OnOpenDocument(U16(ProfileFilePath()), io);
     documentsLoaded_ = true;
 }
 
 void CMainApp::SaveDocuments() {
     if (!documentsLoaded_) return;
     // Each document reports its own write failure; the other is still saved.
-    macroSet_.OnSaveDocument(U16(MacroFilePath()), DocumentContext());
-    profileSet_.OnSaveDocument(U16(ProfileFilePath()), DocumentContext());
+    // A file that could not be read whole nor kept is left as it is.
+    if (!macroSet_.MustNotReplace()) macroSet_.OnSaveDocument(U16(MacroFilePath()), DocumentContext());
+    if (!profileSet_.MustNotReplace()) profileSet_.OnSaveDocument(U16(ProfileFilePath()), DocumentContext());
     // Files created by this save get the same access as those found at start.
     GrantFolderAccess();
 }
 
 void CMainApp::RunMainWindow() {
-    // ANSI language files are read in the system's code page.
-    CMultiLanguage::codePage = &codePage_;
     CMainDlg dialog;
     dialog.DoModal();
 }

@@ -55,9 +55,7 @@ BOOL CMainDlg::OnInitDialog() {
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
     strip_.Fill();
-    const std::wstring languageFile = CMainApp::Current().LanguageFilePath();
-    CMultiLanguage::languageFile.assign(languageFile.begin(), languageFile.end());
-    // The language remembered in the file, or English.
+    // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
     return TRUE;
 }

@@ -35,6 +35,7 @@ void CDocProfileSet::DeleteContents() { profiles.clear(); }
 
 bool CDocProfileSet::OnOpenDocument(const std::u16string& path, const DocumentIo& io) {
     (void)CDocument::OnOpenDocument(path, io);  // failures are reported there; defaults follow
+    loadedCount = profiles.size();
     if (profiles.empty()) {
         currentName = kFirstProfileName;
         AddDefaultProfile(kFirstProfileName);

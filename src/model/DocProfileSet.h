@@ -21,9 +21,12 @@ public:
     void Serialize(CArchive& ar) override;
     // Empties `profiles`; `currentName` stays.
     void DeleteContents() override;
+    // Profiles read whole before a damaged part of a file stay.
+    bool KeepsWhatWasRead() const override { return true; }
     // Reports a failure like any document, then makes sure the set holds a
-    // profile ("Profile1" when empty) and that `currentName` names one.
-    // Always succeeds.
+    // profile ("Profile1" only when nothing could be read) and that
+    // `currentName` names one (the first, when the stored name is not among
+    // them). Always succeeds.
     bool OnOpenDocument(const std::u16string& path, const DocumentIo& io) override;
 
     CDocProfile* Find(const std::u16string& profileName);
@@ -55,4 +58,6 @@ public:
     ProfileMap profiles;
     std::u16string currentName;
     uint16_t leadWord = 0;
+    // How many profiles the last open read from its file.
+    std::size_t loadedCount = 0;
 };

@@ -2,7 +2,9 @@
 
 #include <new>
 
+#include "lang/MultiLanguage.h"
 #include "model/Archive.h"
+#include "model/DamagedFile.h"
 #include "platform/IUserPrompt.h"
 
 const char16_t kUnexpectedFileFormat[] = u"Unexpected file format.";
@@ -37,8 +39,11 @@ bool CDocument::OnNewDocument() {
 
 bool CDocument::OnOpenDocument(const std::u16string& path, const DocumentIo& io) {
     FileError error = FileError::None;
+    mustNotReplace_ = false;
     auto buffer = io.files.OpenForReading(path, error);
     if (!buffer) {
+        // Held by another program, or not readable: still the user's file.
+        mustNotReplace_ = io.keepDamaged && error != FileError::NotFound;
         io.prompt.Warn(FileErrorText(error, path, false));
         return false;
     }
@@ -56,12 +61,26 @@ bool CDocument::OnOpenDocument(const std::u16string& path, const DocumentIo& io)
         failure = FileErrorText(FileError::Generic, path, false);
     }
     if (!failure.empty()) {
-        DeleteContents();
-        io.prompt.Warn(failure);
+        buffer.reset();
+        if (!KeepsWhatWasRead()) DeleteContents();
+        io.prompt.Warn(io.keepDamaged ? Damaged(failure, path, io) : failure);
         return false;
     }
     SetModifiedFlag(false);
     return true;
+}
+
+std::u16string CDocument::Damaged(const std::u16string& failure, const std::u16string& path, const DocumentIo& io) {
+    const std::optional<std::u16string> kept = KeepDamagedCopy(io.files, path, std::chrono::system_clock::now());
+    mustNotReplace_ = !kept;
+    if (!kept)
+        return failure + u"\n" +
+               CMultiLanguage::GetText(u"ID_DAMAGED_FILE_NOT_KEPT",
+                                       u"The file could not be copied aside, so it will not be overwritten.");
+    return failure + u"\n" +
+           Substitute(CMultiLanguage::GetText(u"ID_DAMAGED_FILE_KEPT",
+                                              u"It was kept as %1; what could be read is loaded."),
+                      *kept);
 }
 
 bool CDocument::OnSaveDocument(const std::u16string& path, const DocumentIo& io) {

@@ -54,7 +54,19 @@ TEST_F(Qornctl, CheckAcceptsGoodFilesAndRejectsDamagedOnes) {
     WriteFileBytes(dir / "cut.pfs", cut);
     const CommandResult truncated = RunCommand("check", {File("cut.pfs")});
     EXPECT_EQ(truncated.code, 1);
-    EXPECT_EQ(truncated.err, "Unexpected file format.\n");
+    EXPECT_EQ(truncated.err, "Unexpected file format.\nrecoverable profiles: 0\n");
+    // Two profiles, cut inside the second: the first is recovered.
+    CDocProfileSet two;
+    two.AddDefaultProfile(u"A");
+    two.AddDefaultProfile(u"B");
+    two.currentName = u"A";
+    StdFileStore files;
+    FakeUserPrompt prompt;
+    ASSERT_TRUE(two.OnSaveDocument(dir.File("two.pfs"), DocumentIo{files, prompt}));
+    Bytes twoCut = ReadFileBytes(dir / "two.pfs");
+    twoCut.resize(twoCut.size() * 3 / 4);
+    WriteFileBytes(dir / "two.pfs", twoCut);
+    EXPECT_EQ(RunCommand("check", {File("two.pfs")}).err, "Unexpected file format.\nrecoverable profiles: 1\n");
 
     const CommandResult missing = RunCommand("check", {File("gone.mcs")});
     EXPECT_EQ(missing.code, 1);

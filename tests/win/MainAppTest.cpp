@@ -3,6 +3,8 @@
 #include <aclapi.h>
 #include <sddl.h>
 
+#include <filesystem>
+
 #include "platform/win32/UniqueResource.h"
 #include "win/support/AppProcess.h"
 #include "win/support/Capture.h"
@@ -53,6 +55,26 @@ TEST(MainApp, InstalledProgramStartsWithoutAMessage) {
     EXPECT_EQ(AnswerMessageBox(1000ms), L"");
     PostMessageW(main, WM_COMMAND, kExitCommand, 0);
     EXPECT_TRUE(app.WaitForExit(10000ms));
+}
+
+// A profile data file cut short is kept beside itself, and the message says
+// where, before the save at exit replaces it.
+TEST(MainApp, DamagedProfileFileIsKeptBeforeExitReplacesIt) {
+    const std::wstring folder = MakeAppFolder(L"damaged", true);
+    const std::filesystem::path data = folder + L"qorn.pfs";
+    std::filesystem::resize_file(data, 1000);
+    AppProcess app(folder);
+    ASSERT_TRUE(app.Started());
+    const std::wstring message = AnswerMessageBox(10000ms);
+    const std::wstring lead = L"Unexpected file format.\nIt was kept as ";
+    ASSERT_EQ(message.rfind(lead + data.wstring() + L".damaged-", 0), 0u) << std::string(message.begin(), message.end());
+    const std::filesystem::path kept = message.substr(lead.size(), message.find(L';') - lead.size());
+    HWND main = WaitForMainWindow(10000ms);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+    ASSERT_TRUE(app.WaitForExit(10000ms));
+    EXPECT_EQ(std::filesystem::file_size(kept), 1000u) << "the damaged file as it was";
+    EXPECT_GT(std::filesystem::file_size(data), 1000u) << "a whole set was saved in its place";
 }
 
 TEST(MainApp, FirstRunReportsEachMissingFileOnceStaysInTheTrayAndSavesAtExit) {

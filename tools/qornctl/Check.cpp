@@ -1,7 +1,9 @@
 // qornctl check FILE: exit 0 when the program would load the file cleanly;
-// otherwise print the message the program shows and exit 1. An export file
+// otherwise print the message the program shows and exit 1; for a damaged
+// set, also how many of its entries the program recovers. An export file
 // whose profile or macro has no name counts as malformed, because importing
 // it is refused.
+#include <filesystem>
 #include <ostream>
 
 #include "macro/DocMacroSet.h"
@@ -19,7 +21,13 @@ int CheckAs(const std::string& file, bool needsName, std::ostream& err) {
     if constexpr (requires { doc.name; }) {
         if (opened && needsName && doc.name.empty()) cio.prompt.Warn(kUnexpectedFileFormat);
     }
-    return cio.prompt.Report(err) || !opened ? 1 : 0;
+    const bool failed = cio.prompt.Report(err) || !opened;
+    // What the program keeps of a damaged set (a missing one has nothing).
+    if (failed && std::filesystem::exists(std::filesystem::path(FromUtf8(file)))) {
+        if constexpr (requires { doc.loadedCount; }) err << "recoverable profiles: " << doc.loadedCount << "\n";
+        if constexpr (requires { doc.macros; }) err << "recoverable macros: " << doc.macros.size() << "\n";
+    }
+    return failed ? 1 : 0;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
