@@ -24,7 +24,7 @@ CMainDlg::CMainDlg()
                      gamingPage_.Exchange(true);
                  },
                  [this](CDocProfile& profile) {
-                     ApplyKeys(CMainApp::Current().Channel(), profile);
+                     ApplyKeysAndGamingFlags(CMainApp::Current().Channel(), profile);
                      backlightPage_.Exchange(false);
                      gamingPage_.Exchange(false);
                      panel_.Show();

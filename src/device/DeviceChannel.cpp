@@ -19,6 +19,8 @@ CDeviceChannel::~CDeviceChannel() {
 
 bool CDeviceChannel::Open() {
     if (IsOpen()) return true;
+    // A driver opened anew holds a table of its own until the first upload.
+    tableSent_ = false;
     device_ = io_.Open(kDevicePath);
     const bool confirmed = SendCommand(kCommandPresence, 1);
     if (!confirmed) {
@@ -77,21 +79,30 @@ bool CDeviceChannel::SendCommand(int command, uint8_t value) {
 bool CDeviceChannel::UploadKeyTable() {
     if (!device_) return false;
     const KeyTableUpload block = BuildKeyTableUpload(reserved_, gamingFlags_, table_);
-    return device_->DeviceRequest(IOCTL_KB_SET_KEYTABLE, block, {}).ok;
+    tableSent_ = device_->DeviceRequest(IOCTL_KB_SET_KEYTABLE, block, {}).ok;
+    return tableSent_;
 }
 
-bool CDeviceChannel::SetKeyIntercept(uint8_t code, bool isModifier, bool unassigned) {
+bool CDeviceChannel::SetKeyEntry(uint8_t code, bool isModifier, bool unassigned) {
     // Entry 255 is the modifier mask, never an ordinary key's entry.
     if (!device_ || (!isModifier && code == kModifierMaskEntry)) return false;
+    const InterceptTable before = table_;
     if (!isModifier)
         table_[code] = unassigned ? 0 : 1;
     else if (unassigned)
         table_[kModifierMaskEntry] |= code;
     else
         table_[kModifierMaskEntry] &= static_cast<uint8_t>(~code);
-    return UploadKeyTable();
+    if (table_ != before) tableSent_ = false;
+    return true;
+}
+
+bool CDeviceChannel::SetKeyIntercept(uint8_t code, bool isModifier, bool unassigned) {
+    return SetKeyEntry(code, isModifier, unassigned) && UploadKeyTable();
 }
 
 void CDeviceChannel::SetGamingFlag(uint8_t bit, bool on) {
+    const uint8_t before = gamingFlags_;
     gamingFlags_ = static_cast<uint8_t>(on ? (gamingFlags_ | bit) : (gamingFlags_ & ~bit));
+    if (gamingFlags_ != before) tableSent_ = false;
 }

@@ -47,9 +47,15 @@ public:
     // Sends the interception table and the gaming flags.
     bool UploadKeyTable();
     // Updates one entry (an ordinary key's device code, or a modifier's bit
-    // with `isModifier`) and uploads the whole table.
+    // with `isModifier`) without sending it; false for an entry that is no
+    // key's or a closed channel.
+    bool SetKeyEntry(uint8_t code, bool isModifier, bool unassigned);
+    // SetKeyEntry, then the whole table is uploaded.
     bool SetKeyIntercept(uint8_t code, bool isModifier, bool unassigned);
     const InterceptTable& Table() const { return table_; }
+    // True while the driver holds exactly the table and flags kept here: the
+    // last upload succeeded and nothing changed since.
+    bool TableSent() const { return tableSent_; }
 
     // Gaming flag bits (kBlockAltF4, kBlockAltTab); only an upload sends them.
     uint8_t GamingFlags() const { return gamingFlags_; }
@@ -72,5 +78,6 @@ private:
     InterceptTable table_ = EmptyInterceptTable();
     uint8_t reserved_ = 0;
     uint8_t gamingFlags_ = 0;
+    bool tableSent_ = false;
     std::shared_ptr<ReportHandover> handover_ = std::make_shared<ReportHandover>();
 };

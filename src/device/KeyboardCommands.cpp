@@ -20,20 +20,41 @@ uint8_t BrightnessValue(uint32_t level) {
     return kBrightnessValues[clamped - 1];
 }
 
+namespace {
+bool SetEntry(CDeviceChannel& channel, const CKeyAction& key) {
+    return key.code != 0 && channel.SetKeyEntry(static_cast<uint8_t>(key.code), key.keyType == kKeyTypeModifier,
+                                                key.kind == kKindDefault);
+}
+
+// Every key's entry, then one upload: the driver never runs a table that is
+// half the old profile and half the new.
+void SetEntries(CDeviceChannel& channel, const CDocProfile& profile) {
+    for (const CKeyAction& key : profile.keys) (void)SetEntry(channel, key);
+}
+
+// A flag upload of the gaming step, skipped when the driver holds it already.
+void UploadGamingFlagIfChanged(CDeviceChannel& channel, uint8_t bit, bool on) {
+    if (channel.TableSent() && ((channel.GamingFlags() & bit) != 0) == on) return;
+    UploadGamingFlag(channel, bit, on);
+}
+}  // namespace
+
 void ApplyKey(CDeviceChannel& channel, const CKeyAction& key) {
-    if (key.code == 0) return;
-    (void)channel.SetKeyIntercept(static_cast<uint8_t>(key.code), key.keyType == kKeyTypeModifier,
-                                  key.kind == kKindDefault);
+    if (SetEntry(channel, key)) (void)channel.UploadKeyTable();
 }
 
 void ApplyKeys(CDeviceChannel& channel, const CDocProfile& profile) {
-    for (const CKeyAction& key : profile.keys) ApplyKey(channel, key);
+    if (!channel.IsOpen()) return;
+    SetEntries(channel, profile);
+    (void)channel.UploadKeyTable();
 }
 
 void ApplyKeysAndGamingFlags(CDeviceChannel& channel, const CDocProfile& profile) {
-    ApplyKeys(channel, profile);
-    UploadGamingFlag(channel, kBlockAltF4, profile.gamingMode && profile.disableAltF4);
-    UploadGamingFlag(channel, kBlockAltTab, profile.gamingMode && profile.disableAltTab);
+    if (!channel.IsOpen()) return;
+    SetEntries(channel, profile);
+    channel.SetGamingFlag(kBlockAltF4, profile.gamingMode && profile.disableAltF4);
+    channel.SetGamingFlag(kBlockAltTab, profile.gamingMode && profile.disableAltTab);
+    (void)channel.UploadKeyTable();
 }
 
 void ApplyBacklight(CDeviceChannel& channel, const CDocProfile& profile) {
@@ -44,12 +65,12 @@ void ApplyBacklight(CDeviceChannel& channel, const CDocProfile& profile) {
 
 void ApplyGaming(CDeviceChannel& channel, bool gamingOn, bool disableAltTab, bool disableAltF4) {
     Send(channel, kCommandGaming, gamingOn ? 1 : 0);
-    UploadGamingFlag(channel, kBlockAltTab, gamingOn && disableAltTab);
-    UploadGamingFlag(channel, kBlockAltF4, gamingOn && disableAltF4);
+    UploadGamingFlagIfChanged(channel, kBlockAltTab, gamingOn && disableAltTab);
+    UploadGamingFlagIfChanged(channel, kBlockAltF4, gamingOn && disableAltF4);
 }
 
 void ApplyProfile(CDeviceChannel& channel, const CDocProfile& profile) {
-    ApplyKeys(channel, profile);
+    ApplyKeysAndGamingFlags(channel, profile);
     ApplyBacklight(channel, profile);
     ApplyGaming(channel, profile.gamingMode != 0, profile.disableAltTab != 0, profile.disableAltF4 != 0);
 }

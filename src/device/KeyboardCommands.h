@@ -18,19 +18,22 @@ class CKeyAction;
 // the nearest end.
 uint8_t BrightnessValue(uint32_t level);
 
-// The interception entry of one key; records without a device code send nothing.
+// The interception entry of one key, uploaded; records without a device code
+// send nothing.
 void ApplyKey(CDeviceChannel& channel, const CKeyAction& key);
-// ApplyKey for every key record, in slot order: one upload each.
+// The entries of every key record, then one upload.
 void ApplyKeys(CDeviceChannel& channel, const CDocProfile& profile);
-// ApplyKeys, then the Alt+F4 and the Alt+Tab flag of the profile.
+// The entries of every key record and the profile's Alt+F4 and Alt+Tab
+// flags (each only while its gaming mode is on), then one upload.
 void ApplyKeysAndGamingFlags(CDeviceChannel& channel, const CDocProfile& profile);
 // Commands 9 (on/off), 11 (brightness) and 10 (effect), always all three.
 void ApplyBacklight(CDeviceChannel& channel, const CDocProfile& profile);
-// Command 7, then the Alt+Tab and the Alt+F4 flag; both flags only count
-// while gaming mode is on.
+// Command 7, then the Alt+Tab and the Alt+F4 flag, each with an upload
+// unless the driver already holds it; both flags only count while gaming
+// mode is on.
 void ApplyGaming(CDeviceChannel& channel, bool gamingOn, bool disableAltTab, bool disableAltF4);
-// What a profile becoming current sends: ApplyKeys, ApplyBacklight and
-// ApplyGaming from the profile.
+// What a profile becoming current sends: ApplyKeysAndGamingFlags (one
+// upload), ApplyBacklight and ApplyGaming (whose flags then hold already).
 void ApplyProfile(CDeviceChannel& channel, const CDocProfile& profile);
 
 // One gaming flag bit (kBlockAltF4 or kBlockAltTab) and an upload; nothing

@@ -41,23 +41,44 @@ TEST(BrightnessValue, TableEndsMiddleAndOutOfRangeLevels) {
     for (uint32_t level = 2; level <= 20; ++level) EXPECT_GT(BrightnessValue(level), BrightnessValue(level - 1));
 }
 
-TEST_F(KeyboardCommands, ProfileBecomingCurrentSendsKeysBacklightThenGaming) {
-    int withCode = 0;
-    for (const CKeyAction& k : profile.keys) withCode += k.code != 0;
+TEST_F(KeyboardCommands, ProfileBecomingCurrentUploadsOnceThenSendsBacklightThenGaming) {
+    Slot(kSlotA).kind = kKindKeyboard;
+    profile.disableAltF4 = 1;
     ApplyProfile(channel, profile);
 
     const auto log = keyboard.Log();
-    ASSERT_EQ(log.size(), static_cast<std::size_t>(withCode + 4 + 2));
-    for (int i = 0; i < withCode; ++i) EXPECT_EQ(log[i].kind, SimulatedDeviceEvent::Kind::Upload) << i;
+    ASSERT_EQ(log.size(), 1u + 4u) << "one upload with every key and both flags, then the commands";
+    EXPECT_EQ(log[0].kind, SimulatedDeviceEvent::Kind::Upload);
+    EXPECT_EQ(log[0].gamingFlags, kBlockAltF4);
     EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{9, 1}, {11, 56}, {10, 0}, {7, 1}}));
-    EXPECT_EQ(log[withCode + 4].kind, SimulatedDeviceEvent::Kind::Upload);
-    EXPECT_EQ(log[withCode + 5].kind, SimulatedDeviceEvent::Kind::Upload);
 
     const SimulatedKeyboardState s = keyboard.State();
-    EXPECT_EQ(s.table, EmptyInterceptTable());  // every key of a default profile unassigned
-    EXPECT_EQ(s.gamingFlags, 0);
+    EXPECT_EQ(s.table[0x04], 1);
+    EXPECT_EQ(s.gamingFlags, kBlockAltF4);
     EXPECT_EQ(s.brightness, 56);
     EXPECT_EQ(s.gaming, true);
+
+    // Again with gaming mode off: the flags are cleared in the one upload.
+    keyboard.ClearLog();
+    profile.gamingMode = 0;
+    ApplyProfile(channel, profile);
+    EXPECT_EQ(UploadedFlags(), std::vector<int>{0});
+    EXPECT_EQ(ReceivedCommands(keyboard).back(), (std::pair<int, int>{7, 0}));
+}
+
+TEST_F(KeyboardCommands, GamingFlagsAreSentAgainWhenTheLastUploadFailed) {
+    ApplyProfile(channel, profile);
+    keyboard.ClearLog();
+    ApplyGaming(channel, true, true, false);
+    EXPECT_EQ(UploadedFlags(), std::vector<int>{kBlockAltTab}) << "only the flag that changed";
+
+    keyboard.FailRequests(1);
+    UploadGamingFlag(channel, kBlockAltF4, true);  // the Alt+F4 box, its upload lost
+    EXPECT_EQ(keyboard.State().gamingFlags, kBlockAltTab);
+    keyboard.ClearLog();
+    ApplyGaming(channel, true, true, true);
+    EXPECT_FALSE(UploadedFlags().empty()) << "a failed upload is not taken as sent";
+    EXPECT_EQ(keyboard.State().gamingFlags, kBlockAltTab | kBlockAltF4);
 }
 
 TEST_F(KeyboardCommands, AssignedKeysAreInterceptedUntilSetBackToDefault) {
@@ -86,16 +107,6 @@ TEST_F(KeyboardCommands, GamingOffClearsBothFlagsWhateverTheSwitchesSay) {
     EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{7, 0}}));
     EXPECT_EQ(UploadedFlags(), (std::vector<int>{kBlockAltF4, 0}));
     EXPECT_EQ(keyboard.State().gaming, false);
-}
-
-TEST_F(KeyboardCommands, KeysAndFlagsSendAltF4BeforeAltTab) {
-    profile.disableAltF4 = 1;
-    profile.disableAltTab = 1;
-    ApplyKeysAndGamingFlags(channel, profile);
-    const auto flags = UploadedFlags();
-    ASSERT_GE(flags.size(), 2u);
-    EXPECT_EQ(flags[flags.size() - 2], kBlockAltF4);
-    EXPECT_EQ(flags.back(), kBlockAltF4 | kBlockAltTab);
 }
 
 TEST_F(KeyboardCommands, RecordingClearsTheDriverAndStoppingRestoresTheProfile) {

@@ -14,7 +14,7 @@ namespace {
 using MainWindowScreenshots = ProgramFixture;
 
 TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
-    StartWith(DefaultProfiles(), [](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 1)); });
+    StartWith(DefaultProfiles(), ProfileApplied);
     HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(ShowFromTray(main));

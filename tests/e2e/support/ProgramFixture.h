@@ -17,6 +17,10 @@ CDocProfileSet DefaultProfiles();
 
 std::size_t UploadsBetween(const KeyboardLog& log, std::size_t from, std::size_t to);
 
+// A profile with gaming mode on has been made current: the keyboard has
+// taken command 7 with 1, the last step.
+inline bool ProfileApplied(const KeyboardLog& log) { return Taken(log, FindCommand(log, 7, 1)); }
+
 class ProgramFixture : public ::testing::Test {
 protected:
     // Starts the program with `profiles` and returns the log once `started`
