@@ -72,4 +72,14 @@ if(QORN_TESTS)
     target_compile_definitions(e2e_tests PRIVATE QORN_KBSIM_EXE="$<TARGET_FILE:kbsim>")
     add_dependencies(e2e_tests kbsim)
     qorn_own_code(e2e_tests)
+
+    # What a gamer feels, on the real program under Wine (./benchmark).
+    add_executable(wine_bench ${CMAKE_SOURCE_DIR}/bench/win/WineBench.cpp
+        ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp
+        ${CMAKE_SOURCE_DIR}/tests/win/support/KeyboardHookRecorder.cpp
+        ${CMAKE_SOURCE_DIR}/tests/e2e/support/KeyboardWatch.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/ProgramRun.cpp)
+    target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(wine_bench PRIVATE kbsim_client qorn_win)
+    target_link_options(wine_bench PRIVATE -municode)
+    qorn_own_code(wine_bench)
 endif()

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "macro/DocMacroSet.h"
 #include "model/DocProfileSet.h"
 #include "platform/StdFileStore.h"
 #include "support/FakeUserPrompt.h"
@@ -18,12 +19,18 @@ ProgramRun::~ProgramRun() {
     if (watcher_.joinable()) watcher_.join();
 }
 
-void ProgramRun::WriteProfiles(CDocProfileSet& profiles) const {
+namespace {
+void Write(CDocument& document, const std::filesystem::path& path) {
     StdFileStore files;
     FakeUserPrompt prompt;
-    if (!profiles.OnSaveDocument((Folder() / "qorn.pfs").u16string(), DocumentIo{files, prompt}))
-        throw std::runtime_error("cannot write the profile data file of the run");
+    if (!document.OnSaveDocument(path.u16string(), DocumentIo{files, prompt}))
+        throw std::runtime_error("cannot write a data file of the run");
 }
+}  // namespace
+
+void ProgramRun::WriteProfiles(CDocProfileSet& profiles) const { Write(profiles, Folder() / "qorn.pfs"); }
+
+void ProgramRun::WriteMacros(CDocMacroSet& macros) const { Write(macros, Folder() / "qorn.mcs"); }
 
 CDocProfileSet ProgramRun::ReadProfiles() const {
     StdFileStore files;

@@ -15,6 +15,7 @@
 
 #include "win/support/AppProcess.h"
 
+class CDocMacroSet;
 class CDocProfileSet;
 
 class ProgramRun {
@@ -27,8 +28,9 @@ public:
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     std::filesystem::path Folder() const { return folder_; }
-    // Writes the profile data file the program will load.
+    // Write the data files the program will load.
     void WriteProfiles(CDocProfileSet& profiles) const;
+    void WriteMacros(CDocMacroSet& macros) const;
     // The profile data file as the program saved it.
     CDocProfileSet ReadProfiles() const;
     // The texts of the message boxes answered with OK so far. Questions

@@ -32,9 +32,11 @@ void KeyboardHookRecorder::Run() {
 LRESULT CALLBACK KeyboardHookRecorder::HookProc(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && active_) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
         {
             std::lock_guard lock(active_->mutex_);
-            active_->keys_.push_back({k->vkCode, k->scanCode, k->flags, k->time});
+            active_->keys_.push_back({k->vkCode, k->scanCode, k->flags, k->time, now.QuadPart});
         }
         active_->changed_.notify_all();
     }

@@ -15,6 +15,7 @@ struct HookedKey {
     DWORD scan;
     DWORD flags;  // LLKHF_*
     DWORD time;
+    int64_t stamp;  // QueryPerformanceCounter when the hook saw it
 };
 
 class KeyboardHookRecorder {
