@@ -73,6 +73,13 @@ if(QORN_TESTS)
     add_dependencies(e2e_tests kbsim)
     qorn_own_code(e2e_tests)
 
+    # The setup, installed, upgraded and uninstalled in a prefix of its own.
+    add_executable(setup_tests ${CMAKE_SOURCE_DIR}/tests/setup/SetupTest.cpp
+        ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp)
+    target_include_directories(setup_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(setup_tests PRIVATE qorn_win gtest gtest_main)
+    qorn_own_code(setup_tests)
+
     # What a gamer feels, on the real program under Wine (./benchmark).
     add_executable(wine_bench ${CMAKE_SOURCE_DIR}/bench/win/WineBench.cpp
         ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp

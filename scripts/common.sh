@@ -14,7 +14,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     wine wine64 xvfb xauth fonts-wine fonts-wqy-microhei xdotool
     googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-dev nlohmann-json3-dev
-    python3 python3-cairo
+    python3 python3-cairo nsis
 )
 
 log() { printf '== %s\n' "$*" >&2; }
@@ -114,6 +114,34 @@ install_kb_driver() {
             wine reg add "$key" /v ImagePath /t REG_EXPAND_SZ /d "\\SystemRoot\\system32\\drivers\\$KBDRIVER.sys" /f
     } </dev/null >"$BUILD/kbdriver-install.log" 2>&1 || { cat "$BUILD/kbdriver-install.log" >&2; return 1; }
     wineserver -w
+}
+
+# make_setup VERSION: the setup of dist/ as build/package/Qorn-Setup-VERSION.exe;
+# prints its path.
+make_setup() {
+    local out=$BUILD/package/Qorn-Setup-$1.exe
+    mkdir -p "$BUILD/package"
+    makensis -V2 -DVERSION="$1" -DDIST="$ROOT/dist" -DOUTFILE="$out" "$ROOT/installer/Qorn.nsi" >"$BUILD/package/makensis.log" 2>&1 ||
+        { cat "$BUILD/package/makensis.log" >&2; return 1; }
+    echo "$out"
+}
+
+program_version() { sed -nE 's/^#define QORN_VERSION_TEXT "(.*)"/\1/p' "$ROOT/src/app/Version.h"; }
+
+# The setup tests in a Wine prefix of their own, made afresh: the setup of
+# this version and a newer one. Output in build/setup_tests.log.
+run_setup_tests() {
+    local old new prefix=$BUILD/setup-prefix
+    old=$(make_setup "$(program_version)") && new=$(make_setup 99.0.0) || return 1
+    rm -rf "$prefix"
+    (
+        export WINEPREFIX=$prefix QORN_SETUP_OLD="Z:${old//\//\\}" QORN_SETUP_NEW="Z:${new//\//\\}"
+        wineboot -i </dev/null >"$BUILD/setup-wineboot.log" 2>&1
+        wineserver -w
+        timeout 600 xvfb-run -a -s "-screen 0 1280x1024x24" wine "$BUILD/win/setup_tests.exe" --gtest_color=no \
+            </dev/null >"$BUILD/setup_tests.log" 2>&1
+        wineserver -k >/dev/null 2>&1 || true
+    )
 }
 
 stop_wine() { wineserver -k >/dev/null 2>&1 || true; }

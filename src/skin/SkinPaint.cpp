@@ -8,11 +8,13 @@ void Record(Gdiplus::Status status, int* lastStatus) {
 }
 
 // The family of `name`, or the generic sans-serif family when the system
-// has no such font. Never null.
+// has no such font; null on a system without any font GDI+ can use.
 std::unique_ptr<Gdiplus::FontFamily> FamilyOrFallback(const std::wstring& name) {
     auto family = std::make_unique<Gdiplus::FontFamily>(name.c_str());
     if (family->IsAvailable()) return family;
-    return std::unique_ptr<Gdiplus::FontFamily>(Gdiplus::FontFamily::GenericSansSerif()->Clone());
+    const Gdiplus::FontFamily* generic = Gdiplus::FontFamily::GenericSansSerif();
+    if (generic == nullptr || !generic->IsAvailable()) return nullptr;
+    return std::unique_ptr<Gdiplus::FontFamily>(generic->Clone());
 }
 }  // namespace
 
@@ -44,6 +46,7 @@ void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const G
                   const SkinFont& font, uint32_t argb, const Gdiplus::StringFormat* format, int* lastStatus) {
     if (text.empty()) return;
     const auto family = FamilyOrFallback(font.family);
+    if (!family) return;  // no font to draw with: the face shows without text
     const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
     const Gdiplus::SolidBrush brush{Gdiplus::Color(argb)};
     Record(graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &gdiplusFont, layout, format, &brush),
@@ -52,6 +55,7 @@ void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const G
 
 HFONT CreateGdiFont(const SkinFont& font) {
     const auto family = FamilyOrFallback(font.family);
+    if (!family) return nullptr;
     const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
     // Without a window yet, the logical font is taken for the screen.
     const HDC screen = GetDC(nullptr);
