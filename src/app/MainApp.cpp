@@ -13,12 +13,31 @@
 #include "framework/MessageBox.h"
 #include "lang/MultiLanguage.h"
 #include "platform/win32/FileAccess.h"
+#include "platform/win32/UniqueHandle.h"
+#include "ui/ProfileRequest.h"
 
 namespace {
 CMainApp* current = nullptr;
+
+// A line on the console the program was started from, when there is one.
+void WriteToConsole(const std::wstring& line) {
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    const UniqueHandle console(
+        CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    const std::wstring text = line + L"\r\n";
+    DWORD written = 0;
+    if (console.Valid()) WriteConsoleW(console.Get(), text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    FreeConsole();
+}
+
+int NoSuchProfile(const std::u16string& name) {
+    WriteToConsole(L"No profile is named '" + std::wstring(name.begin(), name.end()) + L"'; nothing was changed.");
+    return kProfileUnknown;
+}
 }  // namespace
 
-CMainApp::CMainApp(HINSTANCE instance) : instance_(instance) {
+CMainApp::CMainApp(HINSTANCE instance, std::vector<std::u16string> args)
+    : instance_(instance), requestedProfile_(RequestedProfile(args)) {
     assert(!current);
     current = this;
 }
@@ -29,15 +48,31 @@ CMainApp& CMainApp::Current() { return *current; }
 
 // Another copy owns a window of our class: bring it forward and stop. Its
 // own show handling decides whether anything becomes visible.
-bool CMainApp::ActivateRunningCopy() const {
-    HWND other = FindWindowW(kMainWindowClass, nullptr);
-    if (!other) return false;
+void CMainApp::ActivateRunningCopy(HWND other) const {
     if (GetWindowLongW(other, GWL_STYLE) & WS_MINIMIZE)
         ShowWindow(other, SW_RESTORE);
     else
         SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
     SetForegroundWindow(other);
-    return true;
+}
+
+// The running copy is not brought forward: that would take the focus from
+// the game the switch is for.
+int CMainApp::HandOverProfile(HWND other, const std::u16string& name) const {
+    std::vector<uint8_t> bytes = EncodeProfileRequest(name);
+    COPYDATASTRUCT data{kProfileRequestTag, static_cast<DWORD>(bytes.size()), bytes.data()};
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(other, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &answer))
+        answer = 0;
+    switch (answer) {
+    case kProfileSwitched: return 0;
+    case kProfileUnknown: return NoSuchProfile(name);
+    case kProfileBusy:
+        WriteToConsole(L"Qorn is busy with a question or dialog; the profile was not changed.");
+        return kProfileBusy;
+    }
+    WriteToConsole(L"Qorn did not answer; the profile was not changed.");
+    return 1;
 }
 
 // The main dialog's template names this class: the system dialog class under
@@ -107,7 +142,13 @@ void CMainApp::RunMainWindow() {
 }
 
 bool CMainApp::InitInstance() {
-    if (ActivateRunningCopy()) return false;
+    if (HWND other = FindWindowW(kMainWindowClass, nullptr)) {
+        if (requestedProfile_)
+            exitCode_ = HandOverProfile(other, *requestedProfile_);
+        else
+            ActivateRunningCopy(other);
+        return false;
+    }
     RegisterMainWindowClass();
     EnterApplicationFolder();
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
@@ -124,6 +165,13 @@ bool CMainApp::InitInstance() {
     }
     GrantFolderAccess();
     LoadDocuments();
+    if (requestedProfile_) {
+        if (profileSet_.Find(*requestedProfile_) == nullptr) {
+            exitCode_ = NoSuchProfile(*requestedProfile_);
+            return false;
+        }
+        profileSet_.currentName = *requestedProfile_;
+    }
     // Without the keyboard the program runs on; its arrival is handled later.
     (void)channel_.Open();
     RunMainWindow();
@@ -137,5 +185,5 @@ int CMainApp::ExitInstance() {
     channel_.Close();
     if (socketsStarted_) WSACleanup();
     socketsStarted_ = false;
-    return 0;
+    return exitCode_;
 }

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "device/DeviceChannel.h"
 #include "device/win32/Win32DeviceIo.h"
@@ -24,7 +26,9 @@ class CMainApp {
 public:
     static constexpr const wchar_t* kMainWindowClass = L"{65306E26-72AF-4365-B4D6-62EA1575C3B1}";
 
-    explicit CMainApp(HINSTANCE instance);
+    // `args`: the command line without the program; `/profile NAME` makes
+    // NAME current, in the running copy when there is one.
+    CMainApp(HINSTANCE instance, std::vector<std::u16string> args);
     CMainApp(const CMainApp&) = delete;
     CMainApp& operator=(const CMainApp&) = delete;
     ~CMainApp();
@@ -34,7 +38,8 @@ public:
 
     // Runs the whole application; false always, as the framework hook does.
     bool InitInstance();
-    // Undoes start-up; returns the process exit code.
+    // Undoes start-up; returns the process exit code: 0, or for `/profile`
+    // 2 when no profile has that name and 3 when the running copy is busy.
     int ExitInstance();
 
     // Writes both data files, but only in a run that loaded them: before
@@ -54,7 +59,9 @@ public:
     std::wstring LanguageFilePath() const { return folder_ + L"\\lan\\Orvik.ini"; }
 
 private:
-    bool ActivateRunningCopy() const;
+    void ActivateRunningCopy(HWND other) const;
+    // Hands `/profile NAME` to the running copy; the exit code it leads to.
+    int HandOverProfile(HWND other, const std::u16string& name) const;
     bool RegisterMainWindowClass() const;
     void EnterApplicationFolder();
     bool StartSockets();
@@ -63,6 +70,8 @@ private:
     void RunMainWindow();
 
     HINSTANCE instance_;
+    std::optional<std::u16string> requestedProfile_;
+    int exitCode_ = 0;
     std::wstring folder_;
     CDocProfileSet profileSet_;
     CDocMacroSet macroSet_;

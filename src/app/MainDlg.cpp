@@ -6,6 +6,8 @@
 #include "framework/ControlPlace.h"
 #include "device/KeyboardCommands.h"
 #include "device/win32/WindowReportReceiver.h"
+#include "framework/ModalMoment.h"
+#include "ui/ProfileRequest.h"
 #include "platform/win32/UniqueResource.h"
 
 namespace {
@@ -35,7 +37,7 @@ CMainDlg::CMainDlg()
                 CMainApp::Current().Services(), strip_,
                 // Fn functions that change the profile show it on its page.
                 CMainKeyboard::PageHooks{[this] { backlightPage_.Exchange(false); },
-                                         [this] { gamingPage_.Exchange(false); }}),
+                                         [this] { gamingPage_.Exchange(false); }, [this] { AnnounceProfile(); }}),
       backlightPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
       gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
@@ -143,6 +145,8 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (tray_) tray_->Delete();
         keyboard_.Detach();
         break;
+    case WM_COPYDATA:
+        return OnProfileRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lp));
     case WM_DEVICE_REPORT:
         return keyboard_.OnDeviceReport(wp, lp);
     case WM_DEVICECHANGE:
@@ -202,6 +206,23 @@ void CMainDlg::PaintIcon() {
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon_);
     EndPaint(GetSafeHwnd(), &paint);
+}
+
+LRESULT CMainDlg::OnProfileRequest(const COPYDATASTRUCT& data) {
+    const std::optional<std::u16string> name = DecodeProfileRequest(data.dwData, data.lpData, data.cbData);
+    if (!name) return 0;
+    // Under an open question or dialog, or while recording, nothing changes.
+    if (ModalMoment::Active() || keyboard_.IsRecording()) return kProfileBusy;
+    if (!strip_.SelectKeepingChanges(*name)) return kProfileUnknown;
+    AnnounceProfile();
+    return kProfileSwitched;
+}
+
+void CMainDlg::AnnounceProfile() {
+    if (shown_ || !tray_) return;
+    const std::u16string& name = CMainApp::Current().ProfileSet().currentName;
+    const std::u16string text = GetTextWith(u"ID_BALLOON_PROFILE", u"Profile: %s", name);
+    tray_->ShowBalloon(std::wstring(text.begin(), text.end()));
 }
 
 void CMainDlg::HideToTray() {

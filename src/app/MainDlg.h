@@ -44,6 +44,11 @@ private:
     static constexpr std::u16string_view kTitle = u"Velmora Gaming Keyboard";
 
     void PaintIcon();
+    // WM_COPYDATA from a second copy started with `/profile NAME`.
+    LRESULT OnProfileRequest(const COPYDATASTRUCT& data);
+    // A profile change the user did not make in the window shows a balloon
+    // from the tray icon while the window is hidden.
+    void AnnounceProfile();
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();

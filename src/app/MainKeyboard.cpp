@@ -59,7 +59,9 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
 // Under an open question or dialog the profile stays: a save question's No
 // would otherwise restore the old profile over the new one.
 void CMainKeyboard::SelectProfile(const std::u16string& name) {
-    if (!ModalMoment::Active()) strip_.Select(name);
+    if (ModalMoment::Active()) return;
+    strip_.Select(name);
+    pages_.announceProfile();
 }
 
 void CMainKeyboard::OnBrightnessStepMessage(WPARAM step) {

@@ -24,11 +24,13 @@ constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
 
 class CMainKeyboard final : public CKeyboardHost {
 public:
-    // The pages that show what Fn functions change: they load the current
-    // profile again, which also sends it.
+    // What the window does for the Fn functions: the pages load the
+    // current profile again (which also sends it), and a profile change is
+    // announced.
     struct PageHooks {
         std::function<void()> showBacklight;
         std::function<void()> showGaming;
+        std::function<void()> announceProfile;
     };
 
     // Everything given must outlive this object. Profiles are selected, and

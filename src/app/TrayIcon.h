@@ -16,6 +16,10 @@ public:
     // A new tip text, cut to the 127 characters the field holds; an icon on
     // show takes it at once, a hidden one when next added.
     void SetTip(const std::wstring& tip);
+    // A notification balloon from the icon, without sound and without taking
+    // the focus; it replaces one still on show. Nothing while the icon is
+    // not shown.
+    void ShowBalloon(const std::wstring& text);
 
 private:
     NOTIFYICONDATAW data_{};

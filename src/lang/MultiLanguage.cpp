@@ -27,3 +27,10 @@ std::u16string CMultiLanguage::GetText(std::u16string_view id, std::u16string_vi
     const auto it = texts.find(std::u16string(id));
     return std::u16string(it == texts.end() ? englishDefault : it->second);
 }
+
+std::u16string CMultiLanguage::GetTextWith(std::u16string_view id, std::u16string_view englishDefault,
+                                           const std::u16string& value) {
+    std::u16string text = GetText(id, englishDefault);
+    if (const auto at = text.find(u"%s"); at != std::u16string::npos) text.replace(at, 2, value);
+    return text;
+}

@@ -38,6 +38,10 @@ public:
     // The text stored for `id`, else `englishDefault`. Identifiers match
     // exactly, case included.
     static std::u16string GetText(std::u16string_view id, std::u16string_view englishDefault);
+    // GetText with its first "%s" replaced by `value`; other format marks of
+    // a translation stay as they are.
+    static std::u16string GetTextWith(std::u16string_view id, std::u16string_view englishDefault,
+                                      const std::u16string& value);
 
     // The current language, also the section name in the file; empty until
     // the first load.

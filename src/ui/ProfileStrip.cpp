@@ -6,15 +6,6 @@
 #include "model/DocProfileSet.h"
 #include "platform/IUserPrompt.h"
 
-namespace {
-// The first "%s" of a (translated) text replaced by `value`; any other
-// format marks stay as they are.
-std::u16string WithName(std::u16string text, const std::u16string& value) {
-    if (const auto at = text.find(u"%s"); at != std::u16string::npos) text.replace(at, 2, value);
-    return text;
-}
-}  // namespace
-
 std::u16string SaveQuestion(const std::u16string& name) { return u"Are you sure to save '" + name + u"'?"; }
 
 CProfileStrip::CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, Hooks hooks)
@@ -56,6 +47,16 @@ void CProfileStrip::Select(const std::u16string& name) {
     ProfileChanged();
 }
 
+bool CProfileStrip::SelectKeepingChanges(const std::u16string& name) {
+    const int index = IndexOf(name);
+    if (index < 0) return false;
+    const std::u16string previous = profiles_.currentName;
+    Leave(previous, false);
+    selected_ = index;
+    ChangeFrom(previous);
+    return true;
+}
+
 void CProfileStrip::ProfileChanged() { ChangeFrom(profiles_.currentName); }
 
 // Leaves `previous`, then the selected item's profile becomes current.
@@ -68,10 +69,10 @@ void CProfileStrip::ChangeFrom(const std::u16string& previous) {
     if (hooks_.enter) hooks_.enter(*current);
 }
 
-void CProfileStrip::Leave(const std::u16string& name) {
+void CProfileStrip::Leave(const std::u16string& name, bool ask) {
     CDocProfile* profile = profiles_.Find(name);
     if (profile == nullptr || !profile->IsModified()) return;
-    if (prompt_.AskYesNo(SaveQuestion(profile->name))) {
+    if (!ask || prompt_.AskYesNo(SaveQuestion(profile->name))) {
         if (hooks_.store) hooks_.store(*profile);
     } else {
         if (hooks_.endActivations) hooks_.endActivations(profile->keys);
@@ -99,8 +100,7 @@ bool CProfileStrip::Rename(const std::u16string& text) {
         return false;
     }
     if (profiles_.Find(text) != nullptr) {
-        prompt_.Warn(WithName(
-            CMultiLanguage::GetText(u"ID_PROFILE_NAME_TAKEN", u"A profile named '%s' already exists."), text));
+        prompt_.Warn(CMultiLanguage::GetTextWith(u"ID_PROFILE_NAME_TAKEN", u"A profile named '%s' already exists.", text));
         return false;
     }
     // Moving the map node keeps the profile, and so the key records that

@@ -66,6 +66,10 @@ public:
     // Selects the item of that name and runs the profile change (Fn + digit);
     // nothing when the list holds no such name.
     void Select(const std::u16string& name);
+    // The same for a change the user did not start in the window (the
+    // command line): no save question; the profile left keeps its changes,
+    // as Yes would. False when the list holds no such name.
+    bool SelectKeepingChanges(const std::u16string& name);
     // The profile change: leaves the current profile, makes the selected one
     // current and enters it. Also run again for the same profile when the
     // keyboard comes back.
@@ -92,7 +96,7 @@ public:
 private:
     void ListInSetOrder();
     void ChangeFrom(const std::u16string& previous);
-    void Leave(const std::u16string& name);
+    void Leave(const std::u16string& name, bool ask = true);
     void SelectAppended(const std::u16string& name);
     int IndexOf(const std::u16string& name) const;
 

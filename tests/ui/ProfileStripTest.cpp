@@ -238,3 +238,15 @@ TEST_F(ProfileStrip, ExportSavesTheCurrentProfileAndClearsItsMark) {
     EXPECT_EQ(back.name, u"Profile1");
 }
 }  // namespace
+
+TEST_F(ProfileStrip, ASwitchFromOutsideKeepsTheChangesWithoutAsking) {
+    Start({u"Alpha", u"Beta"}, u"Alpha");
+    strip.AcceleratorChanged(6);
+    EXPECT_FALSE(strip.SelectKeepingChanges(u"Nobody"));
+    ASSERT_TRUE(strip.SelectKeepingChanges(u"Beta"));
+    EXPECT_TRUE(prompt.questions.empty());
+    EXPECT_EQ(stored, Names{u"Alpha"}) << "the pages store theirs, as Yes would";
+    EXPECT_EQ(set.Find(u"Alpha")->accelerator, 6u);
+    EXPECT_FALSE(set.Find(u"Alpha")->IsModified());
+    ExpectCurrent(u"Beta");
+}

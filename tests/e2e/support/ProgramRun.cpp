@@ -46,8 +46,8 @@ std::vector<std::wstring> ProgramRun::Answered() {
     return answered_;
 }
 
-bool ProgramRun::Start() {
-    app_ = std::make_unique<AppProcess>(folder_);
+bool ProgramRun::Start(const std::wstring& arguments) {
+    app_ = std::make_unique<AppProcess>(folder_, arguments);
     if (!app_->Started()) return false;
     watching_ = true;
     watcher_ = std::thread([this] {

@@ -37,7 +37,7 @@ public:
     // (Yes and No) are left to the test.
     std::vector<std::wstring> Answered();
 
-    bool Start();
+    bool Start(const std::wstring& arguments = L"");
     // Chooses Exit in the tray menu (the menu item's command) and waits for
     // the process to end; false when it did not end in time.
     bool Exit(DWORD timeoutMs);

@@ -46,8 +46,8 @@ std::wstring MakeAppFolder(const std::wstring& name, bool installed) {
     return folder;
 }
 
-AppProcess::AppProcess(const std::wstring& folder) {
-    std::wstring command = L"\"" + folder + L"Qorn.exe\"";
+AppProcess::AppProcess(const std::wstring& folder, const std::wstring& arguments) {
+    std::wstring command = L"\"" + folder + L"Qorn.exe\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};

@@ -16,9 +16,10 @@ std::wstring MakeAppFolder(const std::wstring& name, bool installed = false);
 
 class AppProcess {
 public:
-    // Starts `folder`\Qorn.exe with the test program's folder as its current
-    // directory, so that any file the program wrote beside the caller shows.
-    explicit AppProcess(const std::wstring& folder);
+    // Starts `folder`\Qorn.exe with `arguments` and the test program's folder
+    // as its current directory, so that any file the program wrote beside the
+    // caller shows.
+    explicit AppProcess(const std::wstring& folder, const std::wstring& arguments = L"");
     ~AppProcess();
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;
