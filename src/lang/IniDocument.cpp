@@ -41,6 +41,7 @@ void IniDocument::Parse() {
     std::size_t next = 0;
     while (next < t.size()) {
         std::size_t begin = next;
+        const std::size_t lineStart = begin;
         const std::size_t lineBreak = t.find_first_of(u"\r\n", begin);
         next = lineBreak == std::u16string::npos ? t.size() : lineBreak + 1;
         if (next < t.size() && t[next - 1] == u'\r' && t[next] == u'\n') ++next;
@@ -59,6 +60,8 @@ void IniDocument::Parse() {
 
         Key key;
         key.lineEnd = end;
+        key.lineStart = lineStart;
+        key.lineNext = next;
         const std::size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos) {
             key.name = line;
@@ -130,4 +133,22 @@ bool IniDocument::Write(std::u16string_view section, std::u16string_view key, st
     }
     Parse();
     return true;
+}
+
+bool IniDocument::Erase(std::u16string_view section, std::u16string_view key) {
+    const Section* s = FindSection(section);
+    const Key* k = s ? FindKey(*s, key) : nullptr;
+    if (!k) return false;
+    ini_.text.erase(k->lineStart, k->lineNext - k->lineStart);
+    Parse();
+    return true;
+}
+
+std::vector<std::pair<std::u16string, std::u16string>> IniDocument::Entries(std::u16string_view section) const {
+    std::vector<std::pair<std::u16string, std::u16string>> entries;
+    const Section* s = FindSection(section);
+    if (!s) return entries;
+    for (const Key& k : s->keys)
+        if (k.hasValue && !k.name.empty() && FindKey(*s, k.name) == &k) entries.emplace_back(k.name, CopyEntry(ValueOf(k)));
+    return entries;
 }

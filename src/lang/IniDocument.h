@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lang/IniEncoding.h"
@@ -40,6 +41,14 @@ public:
     // file need not be written.
     bool Write(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
+    // Removes the line of `key` in `section` (the one lookups find). Returns
+    // false when there is no such key.
+    bool Erase(std::u16string_view section, std::u16string_view key);
+
+    // The keys with a value in `section`, in file order, each name once (the
+    // one lookups find), with its value as Read gives it.
+    std::vector<std::pair<std::u16string, std::u16string>> Entries(std::u16string_view section) const;
+
     const IniText& Contents() const { return ini_; }
 
 private:
@@ -48,6 +57,8 @@ private:
         bool hasValue = false;
         std::size_t valueBegin = 0;  // offsets into the text; value ends at lineEnd
         std::size_t lineEnd = 0;     // end of the line without trailing blanks
+        std::size_t lineStart = 0;   // first unit of the line
+        std::size_t lineNext = 0;    // first unit after the line's break
     };
     struct Section {
         std::u16string name;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -32,8 +33,11 @@ IniDocument ReadProfile(const std::filesystem::path& file, const ICodePage& code
     return bytes ? IniDocument(DecodeIni(*bytes, codePage)) : IniDocument();
 }
 
-bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-                        std::u16string_view value, const ICodePage& codePage) {
+namespace {
+// Applies `change` to the file's document and replaces the file when it
+// changed anything.
+bool ChangeProfile(const std::filesystem::path& file, const ICodePage& codePage,
+                   const std::function<bool(IniDocument&)>& change) {
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);
     if (error) return false;
@@ -42,7 +46,7 @@ bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view se
     // holding the new value alone.
     if (!old) return false;
     IniDocument doc(DecodeIni(*old, codePage));
-    if (!doc.Write(section, key, value)) return true;
+    if (!change(doc)) return true;
     const std::string bytes = EncodeIni(doc.Contents(), codePage);
 
     std::filesystem::path temporary = file;
@@ -57,4 +61,17 @@ bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view se
         return false;
     }
     return true;
+}
+}  // namespace
+
+bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+                       std::u16string_view value, const ICodePage& codePage) {
+    return ChangeProfile(file, codePage, [&](IniDocument& doc) { return doc.Write(section, key, value); });
+}
+
+bool EraseProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+                       const ICodePage& codePage) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) return !error;
+    return ChangeProfile(file, codePage, [&](IniDocument& doc) { return doc.Erase(section, key); });
 }

@@ -20,3 +20,8 @@ IniDocument ReadProfile(const std::filesystem::path& file, const ICodePage& code
 // when missing. False when the file could not be written.
 bool WriteProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
                         std::u16string_view value, const ICodePage& codePage);
+
+// Removes one key as WritePrivateProfileStringW with a null value does.
+// False when the file could not be written; true when there was no such key.
+bool EraseProfileValue(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+                       const ICodePage& codePage);

@@ -209,10 +209,15 @@ def _windows(ctx):
     ctx.fill()
 
 
+def _folder(ctx):
+    _lines(ctx, (-0.9, 0.8), (-0.9, -0.7), (-0.3, -0.7), (-0.1, -0.45), (0.9, -0.45), (0.9, 0.8), (-0.9, 0.8))
+
+
 GLYPHS = {
     "plus": _plus, "trash": _trash, "copy": _copy, "export": _export, "import": _import,
     "minimize": _minimize, "close": _close, "pencil": _pencil, "up": _up, "down": _down,
     "record": _record, "clock": _clock, "press": _press, "release": _release, "windows": _windows,
+    "folder": _folder,
 }
 
 

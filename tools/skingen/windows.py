@@ -17,7 +17,7 @@ PROFILE_ICONS = ("plus", "trash", "copy", "export", "import")
 WINDOWS = {
     "Main": {
         "size": (1050, 500), "states": PLAIN, "radius": 14,
-        "decor": [("header", 0, 0, 1050, 88), ("panel", 20, 150, 270, 320), ("accent", 30, 1020, 140)],
+        "decor": [("header", 0, 0, 1050, 88), ("panel", 20, 150, 270, 340), ("accent", 30, 1020, 140)],
         "controls": [
             ("button", (72, 98, 75, 31), {}), ("button", (200, 98, 83, 31), {}),
             ("button", (336, 98, 80, 31), {}), ("button", (468, 98, 83, 31), {}),
@@ -28,6 +28,9 @@ WINDOWS = {
                        (231, 234, 47, 47)], PROFILE_ICONS),
             ("edit", (39, 323, 230, 24), {}),
             ("dropdown", (35, 400, 242, 36), {}),
+            # The program linked to the profile: its name, browse, clear.
+            ("edit", (39, 462, 160, 22), {}),
+            ("button", (205, 459, 34, 27), {"icon": "folder"}), ("button", (243, 459, 34, 27), {"icon": "close"}),
             ("button", (972, 2, 32, 23), {"icon": "minimize"}), ("button", (1007, 2, 32, 23), {"icon": "close"}),
         ],
     },
