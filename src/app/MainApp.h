@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,7 @@ public:
     std::wstring MacroFilePath() const { return folder_ + L"\\qorn.mcs"; }
     std::wstring ProfileFilePath() const { return folder_ + L"\\qorn.pfs"; }
     std::wstring LanguageFilePath() const { return folder_ + L"\\lan\\Orvik.ini"; }
+    std::filesystem::path ProgramLinksPath() const { return std::filesystem::path(folder_) / L"programs.ini"; }
 
 private:
     void ActivateRunningCopy(HWND other) const;

@@ -18,6 +18,7 @@ constexpr wchar_t kWebsite[] = L"https://velmora.example/";
 
 CMainDlg::CMainDlg()
     : CSkinDialog(IDD_MAIN_DIALOG),
+      links_(CMainApp::Current().ProgramLinksPath(), *CMultiLanguage::codePage),
       strip_(CMainApp::Current().ProfileSet(), CMainApp::Current().DocumentContext().prompt,
              CProfileStrip::Hooks{
                  // Yes to the save question: the pages' state goes into the profile.
@@ -26,13 +27,21 @@ CMainDlg::CMainDlg()
                      gamingPage_.Exchange(true);
                  },
                  [this](CDocProfile& profile) {
+                     if (!switchingAutomatically_) autoSwitch_.OnUserChange();
                      ApplyKeysAndGamingFlags(CMainApp::Current().Channel(), profile);
                      backlightPage_.Exchange(false);
                      gamingPage_.Exchange(false);
                      panel_.Show();
                  },
-                 [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }}),
-      panel_(strip_, CMainApp::Current().DocumentContext()),
+                 [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); },
+                 // Links follow the profile's name; a deleted profile's stay in
+                 // the file but are never used.
+                 [this](const std::u16string& from, const std::u16string& to) {
+                     (void)links_.RenameProfile(from, to);
+                     autoSwitch_.RenameProfile(from, to);
+                 },
+                 [this](const std::u16string& name) { autoSwitch_.RemoveProfile(name); }}),
+      panel_(strip_, links_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
                 CMainApp::Current().Services(), strip_,
                 // Fn functions that change the profile show it on its page.
@@ -56,7 +65,10 @@ BOOL CMainDlg::OnInitDialog() {
     CreatePages();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
+    links_.Load();
     strip_.Fill();
+    foreground_ = std::make_unique<CForegroundWatcher>(
+        [this](const std::u16string& program, bool own) { OnForeground(program, own); });
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
     return TRUE;
@@ -143,6 +155,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         Show(SW_HIDE);
         if (tray_) tray_->Delete();
+        foreground_.reset();
         keyboard_.Detach();
         break;
     case WM_COPYDATA:
@@ -216,6 +229,22 @@ LRESULT CMainDlg::OnProfileRequest(const COPYDATASTRUCT& data) {
     if (!strip_.SelectKeepingChanges(*name)) return kProfileUnknown;
     AnnounceProfile();
     return kProfileSwitched;
+}
+
+void CMainDlg::OnForeground(const std::u16string& program, bool own) {
+    CDocProfileSet& profiles = CMainApp::Current().ProfileSet();
+    const bool blocked = ModalMoment::Active() || keyboard_.IsRecording();
+    const std::optional<std::u16string> target = autoSwitch_.OnForeground(
+        program, own, blocked, profiles.currentName, [&](const std::u16string& p) -> std::optional<std::u16string> {
+            std::optional<std::u16string> linked = links_.ProfileFor(p);
+            if (linked && profiles.Find(*linked) == nullptr) linked.reset();  // a link to a missing profile
+            return linked;
+        });
+    if (!target) return;
+    switchingAutomatically_ = true;
+    const bool switched = strip_.SelectKeepingChanges(*target);
+    switchingAutomatically_ = false;
+    if (switched) AnnounceProfile();
 }
 
 void CMainDlg::AnnounceProfile() {

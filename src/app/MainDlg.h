@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/ForegroundWatcher.h"
 #include "app/MainKeyboard.h"
 #include "app/ProfilePanel.h"
 #include "app/TrayIcon.h"
@@ -15,7 +16,9 @@
 #include "pages/DlgGamingMode.h"
 #include "pages/DlgMacro.h"
 #include "pages/DlgSettings.h"
+#include "ui/AutoSwitch.h"
 #include "ui/ProfileStrip.h"
+#include "ui/ProgramLinks.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinHyperLink.h"
@@ -44,6 +47,8 @@ private:
     static constexpr std::u16string_view kTitle = u"Velmora Gaming Keyboard";
 
     void PaintIcon();
+    // The foreground program changed: its linked profile, or the one before.
+    void OnForeground(const std::u16string& program, bool own);
     // WM_COPYDATA from a second copy started with `/profile NAME`.
     LRESULT OnProfileRequest(const COPYDATASTRUCT& data);
     // A profile change the user did not make in the window shows a balloon
@@ -73,6 +78,12 @@ private:
     CSkinButton chinese_;
     CSkinButton korean_;
     CSkinHyperLink website_;
+    CProgramLinks links_;
+    CAutoSwitch autoSwitch_;
+    // Set while the foreground program makes a profile current; every other
+    // profile change is the user's and ends the automatic episode.
+    bool switchingAutomatically_ = false;
+    std::unique_ptr<CForegroundWatcher> foreground_;
     CProfileStrip strip_;
     CProfilePanel panel_;
     CMainKeyboard keyboard_;

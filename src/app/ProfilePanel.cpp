@@ -8,9 +8,11 @@
 #include "framework/FileDialog.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
+#include "ui/ProgramLinks.h"
 
 namespace {
 constexpr wchar_t kProfileFilter[] = L"Profile(*.pf)|*.pf||";
+constexpr wchar_t kProgramFilter[] = L"Program(*.exe)|*.exe||";
 
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 }  // namespace
@@ -29,6 +31,10 @@ void CProfilePanel::Attach(CWnd& dialog) {
         {nameLabel_, IDC_STATIC_PROFILE_NAME, 38, 299, 81, 16},
         {name_, IDC_EDIT_PROFILE_NAME, 39, 323, 230, 24},
         {acceleratorLabel_, IDC_STATIC_ACCELERATOR, 38, 380, 81, 16},
+        {programLabel_, IDC_STATIC_PROGRAM, 38, 442, 160, 16},
+        {program_, IDC_EDIT_PROGRAM, 39, 462, 160, 22},
+        {browseProgram_, IDC_BTN_BROWSE_PROGRAM, 205, 459, 34, 27},
+        {clearProgram_, IDC_BTN_CLEAR_PROGRAM, 243, 459, 34, 27},
     });
     // No accelerator, then Fn + 1 to Fn + 9: the item index is the profile's accelerator.
     accelerators_.AddItem(L" ");
@@ -48,6 +54,7 @@ void CProfilePanel::Show() {
     const CDocProfileSet& profiles = strip_.Profiles();
     ShowProfileList();
     accelerators_.SelectItem(static_cast<int>(strip_.Accelerator()));
+    ShowProgram();
     name_.SetText(std::wstring(profiles.currentName.begin(), profiles.currentName.end()));
     copy_.Enable(strip_.CanCopy());
     export_.Enable(strip_.CanCopy());
@@ -58,6 +65,7 @@ void CProfilePanel::ApplyLanguage() {
     profileLabel_.SetText(LocalText(u"IDC_STATIC_PROFILE", u"Profile"));
     nameLabel_.SetText(LocalText(u"IDC_STATIC_PROFILE_NAME", u"Profile Name"));
     acceleratorLabel_.SetText(LocalText(u"IDC_STATIC_ACCELERATOR", u"Accelerator"));
+    programLabel_.SetText(LocalText(u"IDC_STATIC_PROGRAM", u"Program"));
 }
 
 bool CProfilePanel::OnCommand(WORD id, WORD code) {
@@ -85,6 +93,13 @@ bool CProfilePanel::OnCommand(WORD id, WORD code) {
     case IDC_BTN_EXPORT:
         Export();
         return true;
+    case IDC_BTN_BROWSE_PROGRAM:
+        BrowseProgram();
+        return true;
+    case IDC_BTN_CLEAR_PROGRAM:
+        (void)links_.Unlink(strip_.Profiles().currentName);  // a file that cannot be written keeps the link
+        ShowProgram();
+        return true;
     case IDC_BTN_IMPORT:
         Import();
         return true;
@@ -106,6 +121,19 @@ void CProfilePanel::ConfirmName() {
     const std::u16string& current = strip_.Profiles().currentName;
     name_.SetText(std::wstring(current.begin(), current.end()));
     confirming_ = false;
+}
+
+void CProfilePanel::ShowProgram() {
+    const std::u16string program = links_.ProgramOf(strip_.Profiles().currentName);
+    program_.SetText(std::wstring(program.begin(), program.end()));
+    clearProgram_.Enable(!program.empty());
+}
+
+void CProfilePanel::BrowseProgram() {
+    CFileDialog dialog(true, L"exe", L"", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, kProgramFilter, dialog_);
+    if (dialog.DoModal() != IDOK) return;
+    (void)links_.Link(U16(dialog.GetPathName()), strip_.Profiles().currentName);
+    ShowProgram();
 }
 
 void CProfilePanel::Export() {

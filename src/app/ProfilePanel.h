@@ -3,7 +3,8 @@
 // accelerator lists, labels, the name edit and the New, Delete, Copy,
 // Export and Import buttons. They show what the profile strip holds and
 // pass the user's actions to it. Enter in the name edit, or leaving it,
-// renames the current profile.
+// renames the current profile. The program field shows the program linked
+// to the profile, with buttons to choose one and to clear it.
 #include <string>
 #include <vector>
 
@@ -14,12 +15,14 @@
 #include "skin/SkinStatic.h"
 
 class CProfileStrip;
+class CProgramLinks;
 class CWnd;
 
 class CProfilePanel {
 public:
-    // The strip, and what `io` refers to, must outlive the panel.
-    CProfilePanel(CProfileStrip& strip, const DocumentIo& io) : strip_(strip), io_(io) {}
+    // The strip, the links and what `io` refers to must outlive the panel.
+    CProfilePanel(CProfileStrip& strip, CProgramLinks& links, const DocumentIo& io)
+        : strip_(strip), links_(links), io_(io) {}
 
     // Takes over the dialog's controls and places them.
     void Attach(CWnd& dialog);
@@ -37,9 +40,12 @@ private:
     void Export();
     void Import();
     void ShowProfileList();
+    void ShowProgram();
+    void BrowseProgram();
     void ConfirmName();
 
     CProfileStrip& strip_;
+    CProgramLinks& links_;
     DocumentIo io_;
     HWND dialog_ = nullptr;
     // What the profile list holds, as last filled.
@@ -52,6 +58,10 @@ private:
     CSkinStatic profileLabel_;
     CSkinStatic nameLabel_;
     CSkinStatic acceleratorLabel_;
+    CSkinStatic programLabel_;
+    CSkinEdit program_;
+    CSkinButton browseProgram_;
+    CSkinButton clearProgram_;
     CSkinEdit name_;
     CSkinButton new_;
     CSkinButton delete_;

@@ -109,9 +109,11 @@ bool CProfileStrip::Rename(const std::u16string& text) {
     node.key() = text;
     node.mapped().name = text;
     profiles_.profiles.insert(std::move(node));
+    const std::u16string previous = profiles_.currentName;
     profiles_.currentName = text;
     workingCopy_.name = text;
     ListInSetOrder();
+    if (hooks_.renamed) hooks_.renamed(previous, text);
     return true;
 }
 
@@ -143,6 +145,7 @@ void CProfileStrip::DeleteProfile() {
     if (CDocProfile* gone = profiles_.Find(removed); gone != nullptr && hooks_.endActivations)
         hooks_.endActivations(gone->keys);
     profiles_.RemoveProfile(removed);
+    if (hooks_.removed) hooks_.removed(removed);
     ProfileChanged();
 }
 

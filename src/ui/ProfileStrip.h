@@ -42,6 +42,9 @@ public:
         std::function<void(CDocProfile&)> enter;
         // Ends the actions that read these keys and waits for them.
         std::function<void(std::span<CKeyAction>)> endActivations;
+        // A profile was renamed (old name, new name), or deleted.
+        std::function<void(const std::u16string&, const std::u16string&)> renamed;
+        std::function<void(const std::u16string&)> removed;
     };
 
     // Both must outlive the strip.

@@ -19,22 +19,7 @@ std::wstring ItemText(HWND main, int id) {
     return text;
 }
 
-// The profile name edit, wherever its scroll frame has put it: the only
-// edit control of the main window.
-HWND NameEdit(HWND main) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM out) {
-            wchar_t cls[16] = {};
-            GetClassNameW(child, cls, 16);
-            if (lstrcmpiW(cls, L"Edit") != 0) return TRUE;
-            *reinterpret_cast<HWND*>(out) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+HWND NameEdit(HWND main) { return HostedEdit(main, 1026); }
 
 std::wstring NameText(HWND main) {
     wchar_t text[128] = {};

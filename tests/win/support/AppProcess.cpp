@@ -95,6 +95,21 @@ HWND PageWith(HWND main, int id) {
     return nullptr;
 }
 
+HWND HostedEdit(HWND dialog, int id) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        GetDlgItem(dialog, id),
+        [](HWND child, LPARAM out) {
+            wchar_t cls[16] = {};
+            GetClassNameW(child, cls, 16);
+            if (lstrcmpiW(cls, L"Edit") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(out) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 bool HasTrayIcon(HWND owner) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);

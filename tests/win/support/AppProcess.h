@@ -37,6 +37,9 @@ private:
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
 // The child page of `main` that holds control `id`, or null.
 HWND PageWith(HWND main, int id);
+// The edit control `id` of a dialog, inside the scroll frame that took over
+// its id; null when there is none.
+HWND HostedEdit(HWND dialog, int id);
 // Waits for a message box of the program, returns its text and presses
 // `button` (OK, or Yes or No of a question); empty when none showed within
 // `timeout` or the box has no such button (it is then left open).
