@@ -4,7 +4,6 @@
 #include "app/MainApp.h"
 #include "app/resource.h"
 #include "framework/ControlPlace.h"
-#include "device/KeyboardCommands.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
 #include "ui/ProfileRequest.h"
@@ -23,12 +22,13 @@ CMainDlg::CMainDlg()
              CProfileStrip::Hooks{
                  // Yes to the save question: the pages' state goes into the profile.
                  [this](CDocProfile&) {
+                     keyboardPage_.UpdateKeys(true);
                      backlightPage_.Exchange(true);
                      gamingPage_.Exchange(true);
                  },
-                 [this](CDocProfile& profile) {
+                 [this](CDocProfile&) {
                      if (!switchingAutomatically_) autoSwitch_.OnUserChange();
-                     ApplyKeysAndGamingFlags(CMainApp::Current().Channel(), profile);
+                     keyboardPage_.UpdateKeys(false);
                      backlightPage_.Exchange(false);
                      gamingPage_.Exchange(false);
                      panel_.Show();
@@ -47,6 +47,9 @@ CMainDlg::CMainDlg()
                 // Fn functions that change the profile show it on its page.
                 CMainKeyboard::PageHooks{[this] { backlightPage_.Exchange(false); },
                                          [this] { gamingPage_.Exchange(false); }, [this] { AnnounceProfile(); }}),
+      keyboardPage_(KeyAssignmentContext{CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
+                                         [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }},
+                    CMainApp::Current().MacroSet()),
       backlightPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
       gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});

@@ -21,9 +21,12 @@ void SetXButton(CKeyAction& a, uint32_t which) {
     a.mouseInputs[1].SetMouseData(which);
 }
 
+// The second record is cleared: execution sends it after the wheel turn,
+// and a click's release left in it would go out with every scroll.
 void SetWheel(CKeyAction& a, uint32_t data) {
     a.mouseInputs[0].SetMouseData(data);
     a.mouseInputs[0].SetMouseFlags(kWheel);
+    a.mouseInputs[1] = InputRecord{};
 }
 }  // namespace
 

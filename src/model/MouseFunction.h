@@ -1,8 +1,8 @@
 #pragma once
 // The seven mouse functions of a Mouse key action and their record forms.
 // Writing a function sets only the fields its row names; the other fields of
-// both records keep their values (a wheel function leaves the second record
-// as it was).
+// both records keep their values. A wheel function clears the second record
+// (an empty mouse input), so no earlier click's release stays in it.
 #include <array>
 #include <cstdint>
 #include <optional>

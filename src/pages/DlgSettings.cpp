@@ -1,8 +1,99 @@
 #include "pages/DlgSettings.h"
 
+#include "device/KeyboardCommands.h"
+#include "model/DocProfileSet.h"
+#include "model/KeyTable.h"
+#include "pages/DlgKeyAction.h"
 #include "pages/resource.h"
 
-CDlgSettings::CDlgSettings() : CSkinDialog(IDD_DLG_SETTINGS) {
+CDlgSettings::CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros)
+    : CSkinDialog(IDD_DLG_SETTINGS),
+      context_(std::move(context)),
+      macros_(macros),
+      hint_(context_.profiles),
+      keyButtons_(kSlotCount, nullptr) {
     LoadImages(u"Setting", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     SetMaskOf(u"Setting");
+}
+
+BOOL CDlgSettings::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    CreateKeys();
+    hint_.Create(GetSafeHwnd());
+    SetTimer(GetSafeHwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
+    return TRUE;
+}
+
+// The buttons come from the key table rather than the template: one table
+// gives id, key code and place.
+void CDlgSettings::CreateKeys() {
+    for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
+        const KeyButtonPlace& place = kKeyButtons[i];
+        CKeyButton& button = buttons_[i];
+        const RECT rect{place.x, place.y, place.x + place.width, place.y + place.height};
+        button.CreateEx(0, L"BUTTON", L" ", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rect, GetSafeHwnd(), place.id);
+        button.keyCode = place.keyCode;
+        keyButtons_[place.keyCode] = &button;
+    }
+}
+
+void CDlgSettings::UpdateKeys(bool save) {
+    if (save) return;
+    if (const CDocProfile* profile = context_.profiles.Current()) ApplyKeysAndGamingFlags(context_.channel, *profile);
+}
+
+CWnd* CDlgSettings::MainWindow() const { return CWnd::FromHandle(GetAncestor(GetSafeHwnd(), GA_ROOT)); }
+
+// Run over the main window, so that it stays disabled and Fn + digit
+// changes no profile while the dialog is open.
+void CDlgSettings::OnKeyClicked(CKeyButton& key) {
+    KillTimer(GetSafeHwnd(), kHoverTimer);
+    hint_.Show(SW_HIDE);
+    AssignKey(context_, static_cast<uint32_t>(key.keyCode), [this](CKeyAction& action) {
+        CDlgKeyAction dialog(MainWindow(), macros_, keyNames_);
+        dialog.Working() = action;
+        if (dialog.DoModal() != IDOK) return false;
+        action = dialog.Working();
+        return true;
+    });
+    SetTimer(GetSafeHwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
+}
+
+void CDlgSettings::OnHoverTick() {
+    if (GetActiveWindow() != GetAncestor(GetSafeHwnd(), GA_ROOT) || !IsWindowVisible(GetSafeHwnd())) return;
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    for (CKeyButton* button : keyButtons_) {
+        if (button == nullptr) continue;
+        const RECT r = button->WindowRect();
+        if (PtInRect(&r, pointer)) {
+            hint_.ShowForKey(*button);
+            return;
+        }
+    }
+    hint_.Forget();
+}
+
+LRESULT CDlgSettings::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_TIMER:
+        if (wp != kHoverTimer) break;
+        OnHoverTick();
+        return 0;
+    case WM_DESTROY:
+        KillTimer(GetSafeHwnd(), kHoverTimer);
+        hint_.DestroyWindow();
+        break;
+    }
+    return CSkinDialog::WindowProc(msg, wp, lp);
+}
+
+bool CDlgSettings::OnCommand(WPARAM wp, LPARAM lp) {
+    if (HIWORD(wp) == BN_CLICKED)
+        for (std::size_t i = 0; i < kKeyButtonCount; ++i)
+            if (kKeyButtons[i].id == LOWORD(wp)) {
+                OnKeyClicked(buttons_[i]);
+                return true;
+            }
+    return CSkinDialog::OnCommand(wp, lp);
 }

@@ -1,11 +1,61 @@
 #pragma once
-// The keyboard page of the main window. For now its skinned background
-// alone; the keyboard picture and the key assignment come with it later.
+// The keyboard page of the main window: the keyboard picture, whose keys
+// are buttons. Resting the pointer on a key shows the key hint; clicking a
+// key opens the key assignment dialog on a copy of its action in the
+// current profile (the steps are AssignKey's). The page keeps no key data
+// of its own.
+//
+// Timer 10 looks for the key under the pointer every 300 ms, while the
+// main window is active and the page visible; it stops while the dialog is
+// open, so no hint shows over it.
+#include <array>
+#include <vector>
+
 #include "lang/MultiLanguage.h"
+#include "pages/DlgKeyHint.h"
+#include "pages/KeyButton.h"
+#include "platform/win32/Win32KeyNames.h"
 #include "skin/SkinDialog.h"
+#include "ui/KeyAssignment.h"
+#include "ui/KeyButtonTable.h"
+
+class CDocMacroSet;
 
 class CDlgSettings : public CSkinDialog, public CMultiLanguage {
 public:
-    CDlgSettings();
+    // Everything the context names, and `macros`, must outlive the page.
+    CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros);
+
+    // false: a profile became current; its key interception goes to the
+    // keyboard, in one upload with the profile's gaming flags. true: before a modified profile is kept by the save
+    // question; the page has nothing to store, as Save already put every
+    // edit into the profile.
+    void UpdateKeys(bool save);
+    // The page has no texts.
     void ApplyLanguage() override {}
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnCommand(WPARAM wp, LPARAM lp) override;
+    // A child page never ends itself.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    static constexpr UINT_PTR kHoverTimer = 10;
+    static constexpr UINT kHoverPeriodMs = 300;
+
+    void CreateKeys();
+    void OnKeyClicked(CKeyButton& key);
+    void OnHoverTick();
+    CWnd* MainWindow() const;
+
+    KeyAssignmentContext context_;
+    const CDocMacroSet& macros_;
+    Win32KeyNames keyNames_;
+    CDlgKeyHint hint_;
+    // Indexed by key code; null where no key has a button.
+    std::vector<CKeyButton*> keyButtons_;
+    std::array<CKeyButton, kKeyButtonCount> buttons_;
 };

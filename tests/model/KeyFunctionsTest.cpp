@@ -16,15 +16,21 @@ TEST(MouseFunction, EveryFunctionReadsBackAsItself) {
     }
 }
 
-TEST(MouseFunction, WheelLeavesTheSecondRecordOfAnEarlierClick) {
+TEST(MouseFunction, WheelClearsTheReleaseOfAnEarlierClickAndAClickKeepsTheWheelData) {
     CKeyAction a;
     WriteMouseFunction(a, MouseFunction::LeftClick);
     WriteMouseFunction(a, MouseFunction::ScrollUp);
     EXPECT_EQ(a.mouseInputs[0].MouseFlags(), 0x0800u);
     EXPECT_EQ(a.mouseInputs[0].MouseData(), 120u);
-    EXPECT_EQ(a.mouseInputs[1].MouseFlags(), 0x0004u);
+    EXPECT_EQ(a.mouseInputs[1], InputRecord{}) << "no left button up with every scroll";
     WriteMouseFunction(a, MouseFunction::ScrollDown);
     EXPECT_EQ(a.mouseInputs[0].MouseData(), 0xFFFFFF88u);
+    CKeyAction wheelOnly;
+    WriteMouseFunction(wheelOnly, MouseFunction::ScrollUp);
+    EXPECT_EQ(wheelOnly.mouseInputs[1], CKeyAction().mouseInputs[1]) << "a wheel-only record is as before";
+    WriteMouseFunction(a, MouseFunction::LeftClick);
+    EXPECT_EQ(a.mouseInputs[0].MouseData(), 0xFFFFFF88u) << "only dwFlags is written for a plain button";
+    EXPECT_EQ(ReadMouseFunction(a), MouseFunction::LeftClick);
 }
 
 TEST(MouseFunction, XButtonsAndUnknownFlags) {

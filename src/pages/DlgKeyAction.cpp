@@ -1,0 +1,79 @@
+#include "pages/DlgKeyAction.h"
+
+#include "framework/ControlPlace.h"
+#include "lang/win32/LocalText.h"
+#include "pages/KeyPageResource.h"
+
+namespace {
+constexpr int kTextCentred = 5;
+}  // namespace
+
+CDlgKeyAction::CDlgKeyAction(CWnd* owner, const CDocMacroSet& macros, const IKeyNames& keyNames)
+    : CSkinDialog(IDD_DLG_KEYACTION, owner),
+      keyboard_(keyNames),
+      macro_(macros),
+      shortcuts_(keyNames),
+      kinds_({nullptr, &keyboard_, &mouse_, &macro_, &shortcuts_, &launch_, &media_, nullptr}) {
+    LoadImages(u"ActionMain", {SkinState::Normal, SkinState::Over, SkinState::Selected, SkinState::Disable});
+    SetMaskOf(u"ActionMain");
+}
+
+BOOL CDlgKeyAction::OnInitDialog() {
+    CSkinDialog::OnInitDialog();
+    PlaceControls(*this, {
+        {keyName_, IDC_STATIC_ACTION_KEYNAME, 42, 24, 63, 36},
+        {title_, IDC_STATIC_KEYASSIGN, 140, 11, 108, 18},
+        {save_, IDC_BTN_ACTION_SAVE, 195, 254, 77, 29},
+        {cancel_, IDCANCEL, 293, 254, 77, 29},
+        {close_, IDC_BTN_ACTION_CLOSE, 365, 8, 23, 23},
+        {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28},
+    });
+    keyName_.SetTextFlags(kTextCentred);
+    // A sub-page that cannot be made leaves the dialog without kinds: Save
+    // then keeps the stored kind and no sub-page writes.
+    if (CreatePages()) {
+        ApplyLanguage();
+        const std::u16string& name = Working().name;
+        keyName_.SetText(std::wstring(name.begin(), name.end()));
+        kindList_.SelectItem(KindPosition(Working().kind));
+        kinds_.Change(Chosen(kindList_));
+    }
+    SetDragAnywhere(true);
+    return TRUE;
+}
+
+// Created hidden, as their templates are.
+bool CDlgKeyAction::CreatePages() {
+    for (CDlgKA* page : std::initializer_list<CDlgKA*>{&keyboard_, &mouse_, &macro_, &media_, &launch_, &shortcuts_}) {
+        if (!page->Create(GetSafeHwnd())) return false;
+        SetWindowPos(page->GetSafeHwnd(), nullptr, 10, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+void CDlgKeyAction::ApplyLanguage() {
+    title_.SetText(LocalText(u"IDC_STATIC_KEYASSIGN", u"KEY ASSIGNMENT"));
+    FillChoices(kindList_, kKindTexts);
+    save_.SetText(LocalText(u"IDC_BTN_SAVE", u"Save"));
+    cancel_.SetText(LocalText(u"IDC_BTN_CANCEL", u"Cancel"));
+}
+
+void CDlgKeyAction::Save() {
+    kinds_.Save(Chosen(kindList_));
+    CSkinDialog::OnOK();
+}
+
+bool CDlgKeyAction::OnCommand(WPARAM wp, LPARAM lp) {
+    switch (LOWORD(wp)) {
+    case IDC_LIST_ACTION_KIND:
+        if (HIWORD(wp) == CBtnListBox::kSelChange) kinds_.Change(Chosen(kindList_));
+        return true;
+    case IDC_BTN_ACTION_SAVE:
+        Save();
+        return true;
+    case IDC_BTN_ACTION_CLOSE:
+        OnCancel();
+        return true;
+    }
+    return CSkinDialog::OnCommand(wp, lp);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Templates and controls of the key hint, the key assignment dialog and its
+// six sub-pages. The keyboard page creates its key buttons from its key
+// table (ui/KeyButtonTable.h).
+#define IDD_DLG_KEYHINT 133
+#define IDD_DLG_KEYACTION 134
+#define IDD_DLG_KA_KEYBOARD 136
+#define IDD_DLG_KA_MOUSE 139
+#define IDD_DLG_KA_MACRO 140
+#define IDD_DLG_KA_LAUNCH 141
+#define IDD_DLG_KA_MEDIA 142
+#define IDD_DLG_KA_SHORTCUT 143
+
+// Key hint.
+#define IDC_STATIC_HINT_KEYNAME 1039
+#define IDC_STATIC_HINT_KIND 1040
+
+// Key assignment dialog.
+#define IDC_BTN_ACTION_CLOSE 8
+#define IDC_LIST_ACTION_KIND 1001
+#define IDC_STATIC_ACTION_KEYNAME 1039
+#define IDC_BTN_ACTION_SAVE 1071
+#define IDC_STATIC_KEYASSIGN 1073
+
+// Sub-pages.
+#define IDC_STATIC_REBINDKEY 1074
+#define IDC_EDIT_KEYCAPTURE 1053
+#define IDC_STATIC_MOUSEFUN 1076
+#define IDC_LIST_MOUSE 1001
+#define IDC_STATIC_ASSIGNED_MACRO 1080
+#define IDC_LIST_MACRO 1017
+#define IDC_STATIC_MACRO_PLAY_OPTION 1079
+#define IDC_LIST_PLAY_OPTION 1046
+#define IDC_STATIC_PLAY_TIMES 1078
+#define IDC_EDIT_PLAY_TIMES 1015
+#define IDC_RADIO_LAUNCH_APP 1048
+#define IDC_RADIO_LAUNCH_WEB 1049
+#define IDC_EDIT_LAUNCH_APP 1050
+#define IDC_EDIT_LAUNCH_WEB 1016
+#define IDC_BTN_BROWSE 1001
+#define IDC_STATIC_MULTIMEDIA 1075
+#define IDC_LIST_MEDIA 1051
+#define IDC_STATIC_SHORTCUTS 1077
+#define IDC_LIST_SHORTCUT 1052
