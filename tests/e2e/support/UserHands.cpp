@@ -43,11 +43,23 @@ std::wstring ShellQuoted(const std::string& text) {
 }
 }  // namespace
 
-bool ClickAt(HWND window, int x, int y, int clicks) {
+namespace {
+// xdotool's move to a point relative to the window; empty when the window is gone.
+std::wstring MoveCommand(HWND window, int x, int y) {
     RECT r{};
-    if (!GetWindowRect(window, &r)) return false;
-    return Xdo(L"mousemove " + std::to_wstring(r.left + x) + L" " + std::to_wstring(r.top + y) +
-               L" click --repeat " + std::to_wstring(clicks) + L" --delay 80 1");
+    if (!GetWindowRect(window, &r)) return {};
+    return L"mousemove " + std::to_wstring(r.left + x) + L" " + std::to_wstring(r.top + y);
+}
+}  // namespace
+
+bool ClickAt(HWND window, int x, int y, int clicks) {
+    const std::wstring move = MoveCommand(window, x, y);
+    return !move.empty() && Xdo(move + L" click --repeat " + std::to_wstring(clicks) + L" --delay 80 1");
+}
+
+bool MoveTo(HWND window, int x, int y) {
+    const std::wstring move = MoveCommand(window, x, y);
+    return !move.empty() && Xdo(move);
 }
 
 bool PressKeys(const std::string& keys) { return Xdo(L"key --delay 30 " + std::wstring(keys.begin(), keys.end())); }

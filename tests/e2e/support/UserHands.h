@@ -13,6 +13,8 @@
 // double click. Each call returns once xdotool is done; false when it could
 // not run or did not finish.
 bool ClickAt(HWND window, int x, int y, int clicks = 1);
+// Moves the pointer there, relative to the window's top-left corner.
+bool MoveTo(HWND window, int x, int y);
 // Presses keys as xdotool names them, separated by spaces ("Return",
 // "End BackSpace", "alt+F4").
 bool PressKeys(const std::string& keys);

@@ -2,13 +2,12 @@
 
 #include "platform/win32/UniqueResource.h"
 
-Capture CaptureClient(HWND hwnd) {
-    UpdateWindow(hwnd);
-    RECT r{};
-    GetClientRect(hwnd, &r);
+namespace {
+// `width` x `height` pixels of `source` from (x, y).
+Capture Grab(HDC source, int x, int y, int width, int height) {
     Capture capture;
-    capture.width = r.right;
-    capture.height = r.bottom;
+    capture.width = width;
+    capture.height = height;
     capture.pixels.resize(static_cast<std::size_t>(capture.width) * capture.height);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -21,13 +20,29 @@ Capture CaptureClient(HWND hwnd) {
     const UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
     {
         const ScopedSelect select(memory.Get(), dib.Get());
-        HDC source = GetDC(hwnd);
-        BitBlt(memory.Get(), 0, 0, capture.width, capture.height, source, 0, 0, SRCCOPY);
-        ReleaseDC(hwnd, source);
+        BitBlt(memory.Get(), 0, 0, capture.width, capture.height, source, x, y, SRCCOPY);
     }
     GdiFlush();
     const auto* p = static_cast<const uint32_t*>(bits);
     capture.pixels.assign(p, p + capture.pixels.size());
+    return capture;
+}
+}  // namespace
+
+Capture CaptureClient(HWND hwnd) {
+    UpdateWindow(hwnd);
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    HDC source = GetDC(hwnd);
+    Capture capture = Grab(source, 0, 0, r.right, r.bottom);
+    ReleaseDC(hwnd, source);
+    return capture;
+}
+
+Capture CaptureScreen(const RECT& area) {
+    HDC screen = GetDC(nullptr);
+    Capture capture = Grab(screen, area.left, area.top, area.right - area.left, area.bottom - area.top);
+    ReleaseDC(nullptr, screen);
     return capture;
 }
 

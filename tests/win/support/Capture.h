@@ -16,6 +16,8 @@ struct Capture {
 
 // The client area of `hwnd` as it is on screen now (after pending paints).
 Capture CaptureClient(HWND hwnd);
+// What the screen shows in `area`, windows of other programs included.
+Capture CaptureScreen(const RECT& area);
 // Saves as PNG; creates the folder. False on failure.
 bool SavePng(const Capture& capture, const std::wstring& path);
 // Saves a GDI+ image in the format of `mime` ("image/bmp", "image/png").
