@@ -62,6 +62,8 @@ bool MoveTo(HWND window, int x, int y) {
     return !move.empty() && Xdo(move);
 }
 
+bool NudgePointer() { return Xdo(L"mousemove_relative 1 0 mousemove_relative -- -1 0"); }
+
 bool PressKeys(const std::string& keys) { return Xdo(L"key --delay 30 " + std::wstring(keys.begin(), keys.end())); }
 
 bool TypeText(const std::string& text) { return Xdo(L"type --delay 30 " + ShellQuoted(text)); }

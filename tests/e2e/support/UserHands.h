@@ -15,6 +15,9 @@
 bool ClickAt(HWND window, int x, int y, int clicks = 1);
 // Moves the pointer there, relative to the window's top-left corner.
 bool MoveTo(HWND window, int x, int y);
+// Moves the pointer one pixel and back: a program that has not shown its
+// last change yet under Wine draws it on the next input it gets.
+bool NudgePointer();
 // Presses keys as xdotool names them, separated by spaces ("Return",
 // "End BackSpace", "alt+F4").
 bool PressKeys(const std::string& keys);
