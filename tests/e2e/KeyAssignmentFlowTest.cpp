@@ -107,11 +107,7 @@ void Screenshot(HWND window, const std::wstring& name) {
 class KeyAssignmentFlow : public ProgramFixture {
 protected:
     HWND Start(CDocProfileSet profiles) {
-        const auto applied = [](const KeyboardLog& l) {
-            const std::size_t gaming = FindCommand(l, 7, 1);
-            return gaming != kNotFound && UploadsBetween(l, gaming, l.size()) >= 2;
-        };
-        if (!applied(StartWith(std::move(profiles), applied))) return nullptr;
+        if (!ProfileApplied(StartWith(std::move(profiles), ProfileApplied))) return nullptr;
         HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
         return main && ShowFromTray(main) ? main : nullptr;
     }
