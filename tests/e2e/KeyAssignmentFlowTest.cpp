@@ -15,6 +15,7 @@
 #include "win/support/Capture.h"
 #include "win/support/GdiplusSession.h"
 #include "win/support/KeyboardHookRecorder.h"
+#include "win/support/SkinnedEdit.h"
 
 using namespace std::chrono_literals;
 
@@ -166,8 +167,10 @@ TEST_F(KeyAssignmentFlow, KeyboardShortcutAndDisableAreAssignedAndActOnTheKeyboa
     Choose(main, dialog, kKindList, 1);  // Keyboard
     Click(dialog, kCaptureField);
     ASSERT_TRUE(PressKeys("Return"));
-    HWND keyboardPage = PageWith(dialog, 1053);
-    EXPECT_TRUE(WaitFor([&] { return !TextOf(keyboardPage, 1053).empty(); }, 2s)) << "the field names the key";
+    HWND capture = EditIn(GetDlgItem(PageWith(dialog, 1053), 1053));
+    wchar_t named[32] = {};
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(capture, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(named)) > 0; }, 2s))
+        << "the field names the key pressed";
     SaveAndWaitForUpload(dialog);
     EXPECT_EQ(watch_.State().table[0x04], 1) << "the keyboard now hands A to the program";
 
