@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "e2e/support/ProgramFixture.h"
 #include "e2e/support/ProgramWindows.h"
 #include "e2e/support/UserHands.h"
+#include "e2e/support/WindowFlowFixture.h"
 #include "win/support/Capture.h"
 #include "win/support/GdiplusSession.h"
 #include "win/support/KeyboardHookRecorder.h"
@@ -36,7 +36,6 @@ constexpr POINT kCancel{331, 268};
 constexpr POINT kCaptureField{10 + 192, 90 + 58};
 constexpr POINT kShortcutList{10 + 190, 90 + 55};
 
-constexpr uint8_t kFn = 0x73;
 constexpr int kSaveId = 1071;
 constexpr int kHintKindId = 1040;
 
@@ -105,14 +104,8 @@ void Screenshot(HWND window, const std::wstring& name) {
     EXPECT_TRUE(SavePng(CaptureScreen(r), TestProgramFolder() + L"screenshots\\" + name + L".png")) << "screenshot";
 }
 
-class KeyAssignmentFlow : public ProgramFixture {
+class KeyAssignmentFlow : public WindowFlowFixture {
 protected:
-    HWND Start(CDocProfileSet profiles) {
-        if (!ProfileApplied(StartWith(std::move(profiles), ProfileApplied))) return nullptr;
-        HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
-        return main && ShowFromTray(main) ? main : nullptr;
-    }
-    void Click(HWND window, POINT at) { ASSERT_TRUE(ClickAt(window, at.x, at.y)); }
     // Clicks a key of the page; the key assignment dialog that opens.
     HWND OpenDialog(HWND main, POINT key) {
         EXPECT_TRUE(ClickAt(main, key.x, key.y));
@@ -135,25 +128,6 @@ protected:
             watch_.WaitUntil([](const KeyboardLog& l) { return UploadsBetween(l, 0, l.size()) >= 1; }, 5000);
         EXPECT_EQ(UploadsBetween(log, 0, log.size()), 1u) << "one interception upload for the key";
     }
-    void FnChord(uint8_t key) {
-        watch_.Hold({kFn});
-        watch_.Hold({kFn, key});
-        watch_.Hold({kFn});
-        watch_.Hold({});
-    }
-    CDocProfileSet ExitAndRead() {
-        exited_ = true;
-        EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
-        return run_.ReadProfiles();
-    }
-    void TearDown() override {
-        if (!exited_) {
-            EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
-        }
-        watch_.Hold({});
-    }
-
-    bool exited_ = false;
 };
 
 TEST_F(KeyAssignmentFlow, KeyboardShortcutAndDisableAreAssignedAndActOnTheKeyboardsKeys) {
@@ -234,7 +208,6 @@ TEST_F(KeyAssignmentFlow, CancelAfterSwitchingKindsChangesNothingAndFnDigitWaits
     ASSERT_NE(dialog, nullptr);
     Choose(main, dialog, kKindList, 2);  // Mouse
     Choose(main, dialog, kKindList, 7);  // Disable
-    watch_.Mark();
     FnChord(0x20);  // Fn + 3
     Sleep(1000);
     EXPECT_EQ(FindCommand(watch_.WaitUntil([](const KeyboardLog&) { return false; }, 0), 11, 255), kNotFound)
@@ -246,7 +219,6 @@ TEST_F(KeyAssignmentFlow, CancelAfterSwitchingKindsChangesNothingAndFnDigitWaits
     EXPECT_EQ(watch_.State().table[0x04], 0);
 
     // Unmodified, the profile is left without a question.
-    watch_.Mark();
     FnChord(0x20);
     log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 11, 255)); }, 10000);
     EXPECT_NE(FindCommand(log, 11, 255), kNotFound) << "Fn + 3 works again once the dialog is gone";

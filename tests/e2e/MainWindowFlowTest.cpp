@@ -8,9 +8,9 @@
 #include <commctrl.h>
 
 #include "device/KeyboardCommands.h"
-#include "e2e/support/ProgramFixture.h"
 #include "e2e/support/ProgramWindows.h"
 #include "e2e/support/UserHands.h"
+#include "e2e/support/WindowFlowFixture.h"
 
 using namespace std::chrono_literals;
 
@@ -29,31 +29,12 @@ constexpr POINT kNameEdit{154, 335};
 constexpr POINT kAcceleratorList{156, 418};
 constexpr int kSliderId = 1005;
 
-class MainWindowFlow : public ProgramFixture {
+class MainWindowFlow : public WindowFlowFixture {
 protected:
-    HWND Start(CDocProfileSet profiles) {
-        if (!ProfileApplied(StartWith(std::move(profiles), ProfileApplied))) return nullptr;
-        HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
-        return main && ShowFromTray(main) ? main : nullptr;
-    }
-    void Click(HWND main, POINT at) { ASSERT_TRUE(ClickAt(main, at.x, at.y)); }
     // The log from the mark once it holds command `command` with `value`.
     KeyboardLog WaitForCommand(uint8_t command, uint8_t value) {
         return watch_.WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, 5000);
     }
-    // Exit, as the tray menu's item, and what the program saved.
-    CDocProfileSet ExitAndRead() {
-        exited_ = true;
-        EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
-        return run_.ReadProfiles();
-    }
-    void TearDown() override {
-        if (!exited_) {
-            EXPECT_TRUE(run_.Exit(kProgramTimeoutMs)) << "the program did not end on Exit";
-        }
-    }
-
-    bool exited_ = false;
 };
 
 TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsThem) {
