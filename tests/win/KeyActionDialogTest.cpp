@@ -8,6 +8,7 @@
 #include "macro/DocMacroSet.h"
 #include "pages/DlgKeyAction.h"
 #include "platform/win32/Win32KeyNames.h"
+#include "win/support/AppProcess.h"
 #include "win/support/DistFolder.h"
 #include "win/support/GdiplusSession.h"
 #include "win/support/MessagePump.h"
@@ -24,12 +25,10 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
     script();
 }
 
-// The choice list button `id` of the dialog or of one of its sub-pages.
+// The choice list button `id` of the dialog, or of its sub-page holding
+// control `childWith`.
 CBtnListBox& Choice(HWND dialog, int id, int childWith = 0) {
-    HWND parent = dialog;
-    if (childWith)
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (GetDlgItem(child, childWith)) parent = child;
+    HWND parent = childWith ? PageWith(dialog, childWith) : dialog;
     return *dynamic_cast<CBtnListBox*>(CWnd::FromHandle(GetDlgItem(parent, id)));
 }
 
@@ -41,12 +40,6 @@ void Pick(CBtnListBox& list, int row) {
 }
 
 void Command(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-HWND SubPageWith(HWND dialog, int id) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgItem(child, id)) return child;
-    return nullptr;
-}
 
 HWND EditOf(HWND page, int id) { return EditIn(GetDlgItem(page, id)); }
 
@@ -101,7 +94,7 @@ TEST_F(KeyActionDialog, MacroPageShowsTheExactMacroAndKeepsAStoredNameNoMacroHas
         bool countShown = true;
         const INT_PTR result = Run(action, [&](HWND dialog) {
             shown = TextOf(Choice(dialog, 1017, 1017).GetSafeHwnd());
-            countShown = IsWindowVisible(EditOf(SubPageWith(dialog, 1015), 1015));
+            countShown = IsWindowVisible(EditOf(PageWith(dialog, 1015), 1015));
             Command(dialog, kSave);
         });
         EXPECT_EQ(result, IDOK);
@@ -116,7 +109,7 @@ TEST_F(KeyActionDialog, PlayMultipleTimesShowsThePlayCountAndSaveReadsIt) {
     CKeyAction action(u"A", 0x04, 0);
     action.kind = kKindMacro;
     const INT_PTR result = Run(action, [&](HWND dialog) {
-        HWND page = SubPageWith(dialog, 1015);
+        HWND page = PageWith(dialog, 1015);
         Pick(Choice(dialog, 1017, 1017), 1);
         Pick(Choice(dialog, 1046, 1046), 1);
         EXPECT_TRUE(IsWindowVisible(EditOf(page, 1015)));
@@ -139,8 +132,12 @@ TEST_F(KeyActionDialog, OnlySaveEndsWithOkAndAKindOutsideTheListSelectsNothing) 
     INT_PTR result = Run(action, [&](HWND dialog) {
         kindShown = TextOf(GetDlgItem(dialog, kKindList));
         anyPageShown = false;
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            anyPageShown |= GetDlgItem(child, 1074) || GetDlgItem(child, 1076) ? IsWindowVisible(child) != 0 : false;
+        // The sub-pages are the dialog's only child dialogs.
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t cls[8] = {};
+            GetClassNameW(child, cls, 8);
+            anyPageShown |= std::wstring(cls) == L"#32770" && IsWindowVisible(child);
+        }
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
         PumpFor(50ms);
         openAfterIdOk = IsWindowVisible(dialog);
@@ -172,7 +169,7 @@ TEST_F(KeyActionDialog, KeyCaptureKeepsTheLastPressAndTheLastRelease) {
     action.kind = kKindKeyboard;
     std::wstring shown;
     const INT_PTR result = Run(action, [&](HWND dialog) {
-        HWND capture = EditOf(SubPageWith(dialog, 1053), 1053);
+        HWND capture = EditOf(PageWith(dialog, 1053), 1053);
         SetFocus(capture);
         const struct {
             UINT msg;
@@ -199,7 +196,7 @@ TEST_F(KeyActionDialog, LaunchPageEnablesTheEditOfTheStoredChoice) {
     action.programPath = u"C:\\Tools\\run.exe";
     bool pathEnabled = true, addressEnabled = false;
     const INT_PTR result = Run(action, [&](HWND dialog) {
-        HWND page = SubPageWith(dialog, 1050);
+        HWND page = PageWith(dialog, 1050);
         pathEnabled = IsWindowEnabled(EditOf(page, 1050));
         addressEnabled = IsWindowEnabled(EditOf(page, 1016));
         SendMessageW(GetDlgItem(page, 1048), BM_CLICK, 0, 0);

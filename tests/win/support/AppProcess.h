@@ -35,7 +35,8 @@ private:
 
 // The program's main window (found by its class), waiting up to `timeout`.
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
-// The child page of `main` that holds control `id`, or null.
+// The child page of `main` that holds control `id`, or null. Pages repeat
+// ids (the keyboard page's keys use 1001-1113): pass one only that page has.
 HWND PageWith(HWND main, int id);
 // The edit control `id` of a dialog, inside the scroll frame that took over
 // its id; null when there is none.
