@@ -133,11 +133,6 @@ void CMacroPageModel::ToggleRecording() {
     EnterRecording(links_.channel);
 }
 
-void CMacroPageModel::NewAndRecordOrStop() {
-    if (!recording_) New();
-    ToggleRecording();
-}
-
 void CMacroPageModel::StopRecording() {
     links_.recorder.Stop();
     recording_ = false;

@@ -82,8 +82,6 @@ public:
     bool Export(const std::u16string& path, const DocumentIo& io);
     // The Record button: starts recording into the current macro, or stops.
     void ToggleRecording();
-    // Fn+F9: a new macro and recording, or stop.
-    void NewAndRecordOrStop();
     // Stores the page into the current macro, renaming it when the typed
     // name is accepted.
     void SavePage();

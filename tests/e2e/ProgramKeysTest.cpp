@@ -78,7 +78,7 @@ TEST_F(ProgramKeys, FnF10TogglesGamingMode) {
     const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 0)); }, 5000);
     ASSERT_NE(FindCommand(log, 7, 0), kNotFound) << "gaming mode was on, Fn+F10 turns it off";
     EXPECT_FALSE(watch_.State().gaming);
-    HWND gamingSwitch = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1006), 1006);
+    HWND gamingSwitch = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1007), 1006);
     EXPECT_EQ(SendMessageW(gamingSwitch, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "the gaming page shows it";
 }
 
@@ -115,7 +115,7 @@ TEST_F(ProgramKeys, HeldFnF12StepsBrightnessUpUntilExit) {
         10000);
     EXPECT_NE(FindCommand(log, 11, level12, FindCommand(log, 11, level11)), kNotFound)
         << "level 10 goes to 11 at once and to 12 after the first pause";
-    HWND slider = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1005), 1005);
+    HWND slider = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1054), 1005);
     EXPECT_GE(SendMessageW(slider, TBM_GETPOS, 0, 0), 12) << "the backlight page's slider follows";
 }
 

@@ -18,3 +18,5 @@ bool ClickAt(HWND window, int x, int y, int clicks = 1);
 bool PressKeys(const std::string& keys);
 // Types text into whatever has the focus.
 bool TypeText(const std::string& text);
+// Holds a key down for `ms` milliseconds, then lets it go.
+bool HoldKey(const std::string& key, int ms);
