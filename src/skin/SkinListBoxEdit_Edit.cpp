@@ -13,6 +13,10 @@ bool CSkinListBoxEdit_Edit::Passes(wchar_t c) const {
 
 LRESULT CSkinListBoxEdit_Edit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_GETDLGCODE:
+        // Enter reaches a numeric edit instead of the dialog's default button.
+        if (mode_ == kNumeric) return CEdit::WindowProc(msg, wp, lp) | DLGC_WANTALLKEYS;
+        break;
     case WM_CHAR:
         if (!Passes(static_cast<wchar_t>(wp))) return 0;
         break;

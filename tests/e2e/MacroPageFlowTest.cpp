@@ -30,6 +30,9 @@ constexpr POINT kNew{292 + 401, 155 + 97};
 constexpr POINT kRecord{292 + 497, 155 + 220};
 constexpr POINT kRecordTime{292 + 400, 155 + 270};
 constexpr POINT kNameEdit{292 + 501, 155 + 167};
+constexpr POINT kExport{292 + 547, 155 + 97};
+constexpr POINT kImport{292 + 595, 155 + 97};
+constexpr int kEditButton = 300, kDeleteButton = 301, kDownButton = 303;
 
 bool Intercepts(const KbSimLogEntry& upload, uint8_t code) { return upload.intercept[code / 8] & (1u << (code % 8)); }
 
@@ -73,7 +76,16 @@ class MacroPageFlow : public ProgramFixture {
 protected:
     // The program with key A playing Macro1 once, its window shown and the
     // macro page open; the page.
-    HWND Start() {
+    HWND Start(std::vector<MacroEvent> events = {}) {
+        if (!events.empty()) {
+            CDocMacroSet macros;
+            CDocMacro macro;
+            macro.name = u"Macro1";
+            macro.events = std::move(events);
+            macros.Insert(macro);
+            macros.currentName = u"Macro1";
+            run_.WriteMacros(macros);
+        }
         CDocProfileSet profiles = DefaultProfiles();
         CKeyAction& a = profiles.Current()->keys[0x41];
         a.kind = kKindMacro;
@@ -87,6 +99,28 @@ protected:
         return WaitFor([&] { return page && IsWindowVisible(page); }, 5s) ? page : nullptr;
     }
     void Click(POINT at) { ASSERT_TRUE(ClickAt(main_, at.x, at.y)); }
+    // Clicks row `row` of the event list, then its row button `id` once it shows.
+    void ClickRowButton(HWND list, int row, int id) {
+        RECT listRect{}, mainRect{};
+        GetWindowRect(list, &listRect);
+        GetWindowRect(main_, &mainRect);
+        const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+        const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+        Click({listRect.left - mainRect.left + 40, listRect.top - mainRect.top + (row - top) * height + height / 2});
+        HWND button = GetDlgItem(list, id);
+        ASSERT_TRUE(WaitFor([&] { return button && IsWindowVisible(button); }, 5s)) << "row button " << id;
+        RECT r{};
+        GetWindowRect(button, &r);
+        Click({(r.left + r.right) / 2 - mainRect.left, (r.top + r.bottom) / 2 - mainRect.top});
+    }
+    // Types a file name into the program's file dialog titled `title`.
+    void ChooseFile(const wchar_t* title, const std::string& name) {
+        HWND dialog = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (dialog = FindWindowW(L"#32770", title)) && IsWindowVisible(dialog); }, 10s));
+        ASSERT_TRUE(TypeText(name));
+        ASSERT_TRUE(PressKeys("Return"));
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 10s));
+    }
     KeyboardLog WaitForCommand(uint8_t command, uint8_t value) {
         return watch_.WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, 5000);
     }
@@ -199,5 +233,71 @@ TEST_F(MacroPageFlow, FnF9StartsANewMacroAndStopsIt) {
     log = WaitForCommand(14, 0);
     EXPECT_NE(FindCommand(log, 14, 0), kNotFound) << "Fn+F9 again stops it";
     EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kRecordId)) == L"Record"; }, 5s));
+
+    // Exit while recording: the keyboard leaves record mode on the way out.
+    FnChord(kF9);
+    ASSERT_NE(FindCommand(WaitForCommand(14, 1), 14, 1), kNotFound);
+    watch_.Mark();
+    exited_ = true;
+    ASSERT_TRUE(run_.Exit(kProgramTimeoutMs));
+    log = watch_.WaitUntil([](const KeyboardLog& l) { return FindCommand(l, 14, 0) != kNotFound; }, 5000);
+    EXPECT_NE(FindCommand(log, 14, 0), kNotFound);
+    CDocMacroSet macros = run_.ReadMacros();
+    EXPECT_NE(macros.Find(u"Macro2"), nullptr) << "the second Fn+F9 made a second macro";
+}
+// Row buttons on a macro written beforehand: X held 1000 ms, then Z.
+TEST_F(MacroPageFlow, EditRowsThenExportAndImportUnderTheTakenName) {
+    HWND page = Start({MacroEvent::Key(kVkX, 0x2D, 0, 0), MacroEvent::Key(kVkX, 0x2D, kKeyEventKeyUp, 1000),
+                       MacroEvent::Key(kVkZ, 0x2C, 0, 0), MacroEvent::Key(kVkZ, 0x2C, kKeyEventKeyUp, 0)});
+    ASSERT_NE(page, nullptr);
+    HWND list = EventList(page);
+    ASSERT_TRUE(WaitFor([&] { return Rows(list).size() == 5; }, 5s));
+    using Texts = std::vector<std::wstring>;
+    EXPECT_EQ(Rows(list), (Texts{L"X", L"1000 ms", L"X", L"Z", L"Z"}));
+
+    ClickRowButton(list, 0, kDownButton);
+    Sleep(300);
+    EXPECT_EQ(Rows(list), (Texts{L"X", L"1000 ms", L"X", L"Z", L"Z"})) << "X's press stays above its release";
+
+    ClickRowButton(list, 1, kEditButton);
+    ASSERT_TRUE(TypeText("1500"));
+    ASSERT_TRUE(PressKeys("Return"));
+    EXPECT_TRUE(WaitFor([&] { return Rows(list)[1] == L"1500 ms"; }, 5s)) << Rows(list)[1];
+
+    // A key capture: the next key pressed becomes the pair's key; a click
+    // elsewhere ends it.
+    ClickRowButton(list, 3, kEditButton);
+    ASSERT_TRUE(PressKeys("c"));
+    Click(kNameEdit);
+    EXPECT_TRUE(WaitFor([&] { return Rows(list) == Texts{L"X", L"1500 ms", L"X", L"C", L"C"}; }, 5s));
+
+    ClickRowButton(list, 2, kDeleteButton);
+    EXPECT_TRUE(WaitFor([&] { return Rows(list) == Texts{L"C", L"C"}; }, 5s)) << "the pair and its delay row go";
+
+    // Export, then import the same file: the name is taken, and No keeps all.
+    Click(kExport);
+    std::filesystem::remove(run_.Folder() / "m.mc");
+    ChooseFile(L"Save As", "m.mc");
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(run_.Folder() / "m.mc"); }, 5s));
+    Click(kNew);
+    ASSERT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kPickerId)) == L"Macro2"; }, 5s));
+    Click(kImport);
+    ChooseFile(L"Open", "m.mc");
+    HWND question = WaitForMessageBox(5s);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question), L"'Macro1' is existed, are you sure to replace it?");
+    ASSERT_TRUE(ClickButton(question, IDNO));
+    EXPECT_EQ(TextOf(GetDlgItem(page, kPickerId)), L"Macro2");
+
+    exited_ = true;
+    ASSERT_TRUE(run_.Exit(kProgramTimeoutMs));
+    CDocMacroSet macros = run_.ReadMacros();
+    ASSERT_EQ(macros.macros.size(), 2u);
+    const CDocMacro& edited = *macros.Find(u"Macro1");
+    ASSERT_EQ(edited.events.size(), 2u);
+    EXPECT_EQ(edited.events[0].Vk(), 0x43);
+    EXPECT_EQ(edited.events[1].Vk(), 0x43);
+    EXPECT_TRUE(edited.events[1].IsRelease());
+    EXPECT_TRUE(macros.Find(u"Macro2")->events.empty());
 }
 }  // namespace
