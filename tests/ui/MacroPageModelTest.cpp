@@ -145,24 +145,22 @@ TEST_F(MacroPageModel, AKeyCaptureIsNotRecording) {
     EXPECT_EQ(page.Items(), (Names{u"Macro1", u"Macro2"}));
 }
 
-TEST_F(MacroPageModel, RenameFindsTheCurrentMacroByItsExactName) {
-    Add({u"Macro1", u"Macro10"});
-    macros.currentName = u"Macro1";
+TEST_F(MacroPageModel, RenameAndDeleteFindTheCurrentMacroByItsExactName) {
+    Add({u"Macro10", u"Macro2"});
     page.Fill();
-    // Macro10 first in the picker, as after New or Import.
-    page.New();  // Macro2
-    page.Choose(1);
-    ASSERT_EQ(page.Items(), (Names{u"Macro1", u"Macro10", u"Macro2"}));
-    page.Choose(0);
+    page.New();  // Macro1, after Macro10 in the unsorted picker
+    ASSERT_EQ(page.Items(), (Names{u"Macro10", u"Macro2", u"Macro1"}));
     view.typed = u"Jump";
     page.SavePage();
-    EXPECT_EQ(page.Items(), (Names{u"Jump", u"Macro10", u"Macro2"}));
-    bool renamed = false;
-    for (const CKeyAction& key : profiles.Current()->keys) renamed |= key.macroName == u"Jump";
-    EXPECT_TRUE(renamed) << "the key action follows the new name";
+    EXPECT_EQ(page.Items(), (Names{u"Macro10", u"Macro2", u"Jump"}));
+    EXPECT_EQ(page.Selected(), 2);
+    bool followed = false;
+    for (const CKeyAction& key : profiles.Current()->keys) followed |= key.macroName == u"Jump";
+    EXPECT_TRUE(followed) << "the key action that played Macro1 follows the new name";
     page.Delete();
     EXPECT_EQ(page.Items(), (Names{u"Macro10", u"Macro2"}));
     EXPECT_NE(macros.Find(u"Macro10"), nullptr);
+    EXPECT_EQ(macros.Find(u"Jump"), nullptr);
 }
 
 TEST_F(MacroPageModel, RenamesThatAreRefused) {
