@@ -113,8 +113,9 @@ protected:
         GetWindowRect(button, &r);
         Click({(r.left + r.right) / 2 - mainRect.left, (r.top + r.bottom) / 2 - mainRect.top});
     }
-    // Types a file name into the program's file dialog titled `title`.
-    void ChooseFile(const wchar_t* title, const std::string& name) {
+    // Types a full path into the program's file dialog titled `title`.
+    void ChooseFile(const wchar_t* title, const std::filesystem::path& path) {
+        const std::string name = path.string();
         HWND dialog = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (dialog = FindWindowW(L"#32770", title)) && IsWindowVisible(dialog); }, 10s));
         ASSERT_TRUE(TypeText(name));
@@ -277,12 +278,12 @@ TEST_F(MacroPageFlow, EditRowsThenExportAndImportUnderTheTakenName) {
     // Export, then import the same file: the name is taken, and No keeps all.
     Click(kExport);
     std::filesystem::remove(run_.Folder() / "m.mc");
-    ChooseFile(L"Save As", "m.mc");
+    ChooseFile(L"Save As", run_.Folder() / "m.mc");
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(run_.Folder() / "m.mc"); }, 5s));
     Click(kNew);
     ASSERT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kPickerId)) == L"Macro2"; }, 5s));
     Click(kImport);
-    ChooseFile(L"Open", "m.mc");
+    ChooseFile(L"Open", run_.Folder() / "m.mc");
     HWND question = WaitForMessageBox(5s);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageText(question), L"'Macro1' is existed, are you sure to replace it?");
