@@ -39,8 +39,7 @@ protected:
     void OnCancel() override {}
 
 private:
-    void SetEvents(const std::vector<MacroEvent>& events) override { events_.SetEvents(events); }
-    std::vector<MacroEvent> GetEvents() const override { return events_.GetEvents(); }
+    IMacroUI& EventList() override { return events_; }
     IMacroRecordTarget& RecordTarget() override { return events_; }
     void EndEdit() override { events_.EndEdit(); }
     std::u16string TypedName() const override;

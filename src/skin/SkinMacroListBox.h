@@ -11,18 +11,19 @@
 
 #include "macro/IMacroRecordTarget.h"
 #include "skin/SkinListBoxEdit.h"
+#include "ui/IMacroUI.h"
 #include "ui/MacroRows.h"
 
 class CMacroRecorder;
 class IKeyNames;
 
-class CSkinMacroListBox : public CSkinListBoxEdit, public IMacroRecordTarget {
+class CSkinMacroListBox : public CSkinListBoxEdit, public IMacroUI, public IMacroRecordTarget {
 public:
     // Both must outlive the list.
     CSkinMacroListBox(const IKeyNames& names, CMacroRecorder& recorder);
 
-    void SetEvents(const std::vector<MacroEvent>& events);
-    std::vector<MacroEvent> GetEvents() const { return rows_.Events(); }
+    void SetEvents(const std::vector<MacroEvent>& events) override;
+    std::vector<MacroEvent> GetEvents() const override { return rows_.Events(); }
     // The page records a macro: the row buttons hide.
     void SetRecording(bool on);
     void OnRecordedEvent(const MacroEvent& event) override;

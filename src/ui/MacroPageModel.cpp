@@ -54,7 +54,7 @@ void CMacroPageModel::OnMacroPicked() {
     std::u16string& current = links_.macros.currentName;
     if (selected_ < 0) {
         view_.ShowName(u"");
-        view_.SetEvents({});
+        view_.EventList().SetEvents({});
         return;
     }
     const std::u16string name = items_[static_cast<std::size_t>(selected_)];
@@ -62,7 +62,7 @@ void CMacroPageModel::OnMacroPicked() {
     current = name;
     view_.ShowName(name);
     const CDocMacro* macro = links_.macros.Find(name);
-    view_.SetEvents(macro ? macro->events : std::vector<MacroEvent>{});
+    view_.EventList().SetEvents(macro ? macro->events : std::vector<MacroEvent>{});
 }
 
 void CMacroPageModel::New() {
@@ -109,7 +109,7 @@ void CMacroPageModel::SavePage() {
     const int index = IndexOf(current);
     if (!Refused(typed) && typed != current && links_.macros.Rename(current, typed, links_.profiles) && index >= 0)
         items_[static_cast<std::size_t>(index)] = typed;
-    if (CDocMacro* macro = links_.macros.Find(current)) macro->events = view_.GetEvents();
+    if (CDocMacro* macro = links_.macros.Find(current)) macro->events = view_.EventList().GetEvents();
 }
 
 void CMacroPageModel::Store() {
@@ -126,7 +126,7 @@ void CMacroPageModel::ToggleRecording() {
     if (macro == nullptr) return;
     view_.EndEdit();
     links_.recorder.SetRecordTimeMode(view_.RecordTime() ? RecordTimeMode::Measured : RecordTimeMode::NoDelays);
-    view_.SetEvents({});
+    view_.EventList().SetEvents({});
     macro->events.clear();
     links_.recorder.Start(view_.RecordTarget());
     recording_ = true;

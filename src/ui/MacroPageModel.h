@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "macro/MacroEvent.h"
+#include "ui/IMacroUI.h"
 
 class CDeviceChannel;
 class CDocMacroSet;
@@ -40,8 +41,7 @@ class IMacroPageView {
 public:
     virtual ~IMacroPageView() = default;
     // The event list.
-    virtual void SetEvents(const std::vector<MacroEvent>& events) = 0;
-    virtual std::vector<MacroEvent> GetEvents() const = 0;
+    virtual IMacroUI& EventList() = 0;
     // Recorded keystrokes become rows here.
     virtual IMacroRecordTarget& RecordTarget() = 0;
     // Ends an in-place edit of the event list, if one is open.

@@ -18,8 +18,9 @@ constexpr uint16_t kVkX = 0x58, kScanX = 0x2D;
 constexpr uint8_t kCodeA = 0x04;
 
 // The page's controls: an event list of real rows, a name edit, the box.
-class FakePageView final : public IMacroPageView, public IMacroRecordTarget {
+class FakePageView final : public IMacroPageView, public IMacroUI, public IMacroRecordTarget {
 public:
+    IMacroUI& EventList() override { return *this; }
     void SetEvents(const std::vector<MacroEvent>& events) override { rows.SetEvents(events); }
     std::vector<MacroEvent> GetEvents() const override { return rows.Events(); }
     IMacroRecordTarget& RecordTarget() override { return *this; }
