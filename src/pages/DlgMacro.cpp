@@ -117,8 +117,11 @@ bool CDlgMacro::OnCommand(WPARAM wp, LPARAM lp) {
     return true;
 }
 
+// The dialog offers the name the macro has once the page is stored.
 void CDlgMacro::Export() {
-    CFileDialog dialog(false, L"mc", name_.Text(), OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, kMacroFilter,
+    model_.Store();
+    Refresh();
+    CFileDialog dialog(false, L"mc", Wide(model_.CurrentName()), OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, kMacroFilter,
                        GetSafeHwnd());
     if (dialog.DoModal() == IDOK) (void)model_.Export(U16(dialog.GetPathName()), io_);  // failures are reported
 }

@@ -19,6 +19,8 @@ bool BeginsWith(const std::u16string& text, const std::u16string& prefix) {
 }
 }  // namespace
 
+const std::u16string& CMacroPageModel::CurrentName() const { return links_.macros.currentName; }
+
 int CMacroPageModel::IndexOf(const std::u16string& name) const {
     const auto it = std::ranges::find(items_, name);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());

@@ -71,6 +71,8 @@ public:
     int Selected() const { return selected_; }
     bool HasMacro() const { return selected_ >= 0; }
     bool IsRecording() const { return recording_; }
+    // The macro shown; empty for none.
+    const std::u16string& CurrentName() const;
 
     // The user picked an item.
     void Choose(int index);
