@@ -15,26 +15,28 @@ class Player {
 public:
     explicit Player(const ExecutionContext& context) : context_(context), events_(*context.macro) {}
 
-    // Each event sent, then its delay waited, the last one's included.
+    // An event's delay is the time since the event before it, as recorded:
+    // each event waits its delay, then is sent.
     void PlayPasses(int32_t passes) {
         for (int32_t pass = 0; pass < passes; ++pass)
             for (const InputRecord& event : events_) {
-                Send(event);
                 if (!Wait(event.KeyTime())) return LetGo();
+                Send(event);
             }
     }
 
-    // Passes back to back while `again` holds at the end of a pass; within
-    // a pass every event waits its delay but at least kLoopMinWaitMs. A
-    // macro of one event waits that minimum between passes too: sending it
-    // without any pause would flood the input queue and spin a core.
+    // Passes back to back while `again` holds right after a pass's last
+    // event. A pass sends its first event at once and waits before every
+    // later one its delay but at least kLoopMinWaitMs. A macro of one event
+    // waits that minimum between passes: sending it without any pause would
+    // flood the input queue and spin a core.
     void Loop(const std::function<bool()>& again) {
         const std::size_t last = events_.size() - 1;
         for (std::size_t i = 0;;) {
             Send(events_[i]);
             if (i < last) {
-                if (!Wait(std::max(events_[i].KeyTime(), kLoopMinWaitMs))) return LetGo();
                 ++i;
+                if (!Wait(std::max(events_[i].KeyTime(), kLoopMinWaitMs))) return LetGo();
                 continue;
             }
             if (!again()) return;

@@ -46,10 +46,15 @@ CMainDlg::CMainDlg()
                 CMainApp::Current().Services(), strip_,
                 // Fn functions that change the profile show it on its page.
                 CMainKeyboard::PageHooks{[this] { backlightPage_.Exchange(false); },
-                                         [this] { gamingPage_.Exchange(false); }, [this] { AnnounceProfile(); }}),
+                                         [this] { gamingPage_.Exchange(false); }, [this] { AnnounceProfile(); },
+                                         [this] { return macroPage_.IsRecording(); },
+                                         [this] { macroPage_.NewMacro(); },
+                                         [this] { macroPage_.ToggleRecording(); }}),
       keyboardPage_(KeyAssignmentContext{CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
                                          [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }},
                     CMainApp::Current().MacroSet()),
+      macroPage_(CMainApp::Current().MacroSet(), CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
+                 CMainApp::Current().DocumentContext()),
       backlightPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
       gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
@@ -153,6 +158,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(icon_);
     case WM_ENDSESSION:
+        macroPage_.Store();
         CMainApp::Current().SaveDocuments();
         return 0;
     case WM_DESTROY:
@@ -301,6 +307,8 @@ void CMainDlg::ShowTrayMenu() {
 // one that ignores Escape.
 void CMainDlg::Exit() {
     exiting_ = true;
+    // What the macro page shows goes into the macro set before it is saved.
+    macroPage_.Store();
     CSkinDialog::OnCancel();
     exiting_ = false;
 }

@@ -31,6 +31,11 @@ public:
         std::function<void()> showBacklight;
         std::function<void()> showGaming;
         std::function<void()> announceProfile;
+        // The macro page: recording a macro (not an edit of its event list),
+        // and its New and Record buttons for Fn+F9.
+        std::function<bool()> isRecording;
+        std::function<void()> newMacro;
+        std::function<void()> toggleRecording;
     };
 
     // Everything given must outlive this object. Profiles are selected, and
@@ -56,11 +61,11 @@ public:
     // Fn + digit: the profile strip selects the profile.
     void SelectProfile(const std::u16string& name) override;
 
-    // No macro recorder is part of the window yet: Fn+F9 finds nothing to
-    // start, and keys always act.
-    bool IsRecording() const override { return false; }
-    void NewMacro() override {}
-    void ToggleRecording() override {}
+    // While the macro page records, no key action and no Fn function but
+    // Fn+F9 runs.
+    bool IsRecording() const override { return pages_.isRecording(); }
+    void NewMacro() override { pages_.newMacro(); }
+    void ToggleRecording() override { pages_.toggleRecording(); }
     void StepBrightness(int step) override;
     // Fn+F10 and the brightness steps: the pages show and send the profile.
     void ApplyGaming(const CDocProfile& profile) override;

@@ -81,6 +81,6 @@ bool CDocMacroSet::ExportMacro(const std::u16string& macroName, const std::u16st
     return ExportNamed(macros, macroName, path, io);
 }
 
-bool CDocMacroSet::Import(const std::u16string& path, const DocumentIo& io) {
-    return ImportNamed(macros, path, io).has_value();
+std::optional<std::u16string> CDocMacroSet::Import(const std::u16string& path, const DocumentIo& io) {
+    return ImportNamed(macros, path, io);
 }

@@ -7,6 +7,7 @@
 // before it stay. The set may be empty. User-interface thread only.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,8 @@ public:
     bool ExportMacro(const std::u16string& macroName, const std::u16string& path, const DocumentIo& io);
     // Reads a macro export file: a new name is added, an existing one is
     // replaced only when the user says so, a macro without a name is refused
-    // as a malformed file. True when the set changed.
-    bool Import(const std::u16string& path, const DocumentIo& io);
+    // as a malformed file. The imported name when the set changed.
+    std::optional<std::u16string> Import(const std::u16string& path, const DocumentIo& io);
 
     MacroMap macros;
     std::u16string currentName;

@@ -142,7 +142,7 @@ void CSkinListBox::OnMouseMove(POINT client) {
 }
 
 void CSkinListBox::OnMouseLeave() {
-    RedrawPreviousHover(hover_.Leave());
+    if (!KeepsHoverOnLeave()) RedrawPreviousHover(hover_.Leave());
     leaveArmed_ = false;
 }
 

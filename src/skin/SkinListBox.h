@@ -43,6 +43,9 @@ protected:
     virtual void RedrawPreviousHover(int previous);
     // Marks for repainting the row that gained it (`rect`), when it is a row.
     virtual void RefreshHover(const RECT& rect);
+    // True: the pointer leaving the list keeps the row highlighted (it went
+    // onto a control inside the list).
+    virtual bool KeepsHoverOnLeave() const { return false; }
 
 private:
     void OnMouseMove(POINT client);

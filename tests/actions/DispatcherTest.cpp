@@ -222,7 +222,7 @@ TEST(Dispatcher, MacroIsPlayedAsItWasWhenTheKeyWasPressed) {
     CKeyAction& key = rig.Key(kB);
     key.kind = kKindMacro;
     key.macroName = u"M";
-    rig.macros[u"M"] = Events({::Key('X', false, 50), ::Key('X', true, 0)});
+    rig.macros[u"M"] = Events({::Key('X', false, 0), ::Key('X', true, 50)});
     rig.Report({kB});
     rig.RunUntil(10);
     rig.macros.erase(u"M");  // deleted while it plays

@@ -10,7 +10,8 @@ constexpr uint16_t kA = 0x41;
 constexpr uint16_t kB = 0x42;
 }  // namespace
 
-TEST(MacroPlayback, OnceWaitsEachDelayAfterItsEvent) {
+// A delay is the time since the event before, as the recorder measures it.
+TEST(MacroPlayback, OnceWaitsEachDelayBeforeItsEvent) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayOnce);
     rig.Press(a, Events({Key(kA, false, 0), Key(kA, true, 100), Key(kB, false, 0)}));
@@ -19,16 +20,17 @@ TEST(MacroPlayback, OnceWaitsEachDelayAfterItsEvent) {
     rig.RunUntil(100);
     rig.clock.SleepMs(0);  // after everything else due at 100
     EXPECT_EQ(a.pressCount, 0u) << "delays 0, 100, 0 take 100 ms";
-    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x41"}, {0, "up 0x41"}, {100, "down 0x42"}}));
+    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x41"}, {100, "up 0x41"}, {100, "down 0x42"}}))
+        << "A is held the 100 ms it was held while recording";
 }
 
-TEST(MacroPlayback, MultipleTimesWaitsTheLastDelayAfterEveryPass) {
+TEST(MacroPlayback, MultipleTimesWaitsTheFirstDelayBeforeEveryPass) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayMultiTimes, 3);
     rig.Press(a, Events({Key(kA, false, 10), Key(kA, true, 20)}));
     rig.RunUntil(1000);
-    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 30, 60}));
-    EXPECT_EQ(rig.input.TimesOf("up 0x41"), (std::vector<uint64_t>{10, 40, 70}));
+    EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{10, 40, 70}));
+    EXPECT_EQ(rig.input.TimesOf("up 0x41"), (std::vector<uint64_t>{30, 60, 90}));
 }
 
 TEST(MacroPlayback, SecondPressOfARunningOnceMacroDoesNothing) {
@@ -40,17 +42,18 @@ TEST(MacroPlayback, SecondPressOfARunningOnceMacroDoesNothing) {
     rig.Release(a);
     rig.Press(a, macro);
     rig.RunUntil(200);
-    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x41"}, {50, "up 0x41"}}));
+    EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{50, "down 0x41"}, {100, "up 0x41"}}));
 }
 
 TEST(MacroPlayback, LoopWaitsAtLeastFiveMsBetweenEventsAndNothingBetweenPasses) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayWhilePressed);
-    rig.Press(a, Events({Key(kA, false, 0), Key(kA, true, 3), Key(kB, false, 40), Key(kB, true, 999)}));
+    rig.Press(a, Events({Key(kA, false, 999), Key(kA, true, 3), Key(kB, false, 0), Key(kB, true, 40)}));
     rig.RunUntil(120);
     rig.Release(a);  // inside the third pass
     rig.RunUntil(1000);
-    // Pass: A down, 5, A up, 5, B down, 40, B up, at once the next pass.
+    // Pass: A down at once (its own delay is not waited), 5, A up, 5,
+    // B down, 40, B up, at once the next pass.
     EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{0, 50, 100}));
     EXPECT_EQ(rig.input.TimesOf("up 0x42"), (std::vector<uint64_t>{50, 100, 150}));
     EXPECT_EQ(a.pressCount, 0u);
@@ -60,7 +63,7 @@ TEST(MacroPlayback, LoopWaitsAtLeastFiveMsBetweenEventsAndNothingBetweenPasses) 
 TEST(MacroPlayback, ToggleEndsAfterTheCurrentPassAndAThirdPressStartsAgain) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayToggle);
-    const MacroSnapshot macro = Events({Key(kA, false, 10), Key(kA, true, 0)});
+    const MacroSnapshot macro = Events({Key(kA, false, 0), Key(kA, true, 10)});
     rig.Press(a, macro);
     rig.RunUntil(5);
     rig.Release(a);

@@ -135,14 +135,15 @@ TEST(ReplaySessionThread, RunStopsAtTheEndAndIsRepeatable) {
     key.kind = kKindMacro;
     key.macroName = u"Loop";
     key.playMode = kPlayToggle;
-    const std::map<std::u16string, MacroSnapshot> macros{{u"Loop", Events({Key('L', false, 7), Key('L', true, 3)})}};
+    const std::map<std::u16string, MacroSnapshot> macros{{u"Loop", Events({Key('L', false, 0), Key('L', true, 7)})}};
     const std::vector<ReplayStep> steps{At(100, {kB}), At(105, {}), At(1000, ReplayStep::Kind::End), At(2000, {kB})};
     const auto first = Replay(set, steps, macros);
     const auto second = Replay(set, steps, macros);
     ASSERT_FALSE(first.empty());
     EXPECT_LE(first.back().t, 1000u);
     EXPECT_EQ(TimesOf(first, ReplayEvent::Kind::Input), TimesOf(second, ReplayEvent::Kind::Input));
-    // A pass is the 7 ms wait after the press and none after the release:
+    // A pass is the press at once, the 7 ms wait before the release, and
+    // the next pass at once:
     // presses at 100, 107, ... 996, releases at 107, ... 994.
     const auto times = TimesOf(first, ReplayEvent::Kind::Input);
     EXPECT_EQ(times.size(), 129u + 128u);

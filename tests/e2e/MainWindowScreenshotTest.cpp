@@ -6,6 +6,7 @@
 #include "e2e/support/ProgramFixture.h"
 #include "e2e/support/ProgramWindows.h"
 #include "e2e/support/UserHands.h"
+#include "macro/DocMacroSet.h"
 #include "win/support/Capture.h"
 
 using namespace std::chrono_literals;
@@ -14,6 +15,16 @@ namespace {
 using MainWindowScreenshots = ProgramFixture;
 
 TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
+    // The macro page shows a recorded macro: Ctrl+C held 300 ms, then V.
+    CDocMacroSet macros;
+    CDocMacro copyPaste;
+    copyPaste.name = u"Copy and paste";
+    copyPaste.events = {MacroEvent::Key(0xA2, 0x1D, 0, 0), MacroEvent::Key(0x43, 0x2E, 0, 120),
+                        MacroEvent::Key(0x43, 0x2E, kKeyEventKeyUp, 300), MacroEvent::Key(0x56, 0x2F, 0, 80),
+                        MacroEvent::Key(0x56, 0x2F, kKeyEventKeyUp, 0), MacroEvent::Key(0xA2, 0x1D, kKeyEventKeyUp, 50)};
+    macros.Insert(copyPaste);
+    macros.currentName = copyPaste.name;
+    run_.WriteMacros(macros);
     StartWith(DefaultProfiles(), ProfileApplied);
     HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
     ASSERT_NE(main, nullptr);
@@ -30,14 +41,23 @@ TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
     const struct {
         const wchar_t* name;
         POINT button;
-    } pages[] = {{L"keyboard", {109, 113}}, {L"macro", {241, 113}}, {L"backlight", {376, 113}}, {L"gaming", {509, 113}}};
+        int control;  // a control of that page alone, 0 for none
+    } pages[] = {{L"keyboard", {109, 113}, 0}, {L"macro", {241, 113}, 1059}, {L"backlight", {376, 113}, 1054},
+                 {L"gaming", {509, 113}, 1007}};
     for (const auto& language : languages) {
         ASSERT_TRUE(ClickAt(main, language.button.x, language.button.y));
         wchar_t title[64] = {};
         EXPECT_TRUE(WaitFor([&] { return GetWindowTextW(main, title, 64) && std::wstring(title) == language.title; }, 5s))
             << "the window speaks " << std::string(language.name, language.name + wcslen(language.name));
         for (const auto& page : pages) {
-            ASSERT_TRUE(ClickAt(main, page.button.x, page.button.y));
+            // A click that lands while the window is still busy with the
+            // one before is given again.
+            const auto shown = [&] { return page.control == 0 || IsWindowVisible(PageWith(main, page.control)); };
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                ASSERT_TRUE(ClickAt(main, page.button.x, page.button.y));
+                if (WaitFor(shown, 1s)) break;
+            }
+            EXPECT_TRUE(shown());
             // Away from the controls, so no hover shows.
             ASSERT_TRUE(ClickAt(main, 640, 30));
             Sleep(300);

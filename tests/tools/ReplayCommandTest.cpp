@@ -37,7 +37,7 @@ protected:
         CDocMacroSet macros;
         CDocMacro hello;
         hello.name = u"Hello";
-        hello.events = {MacroEvent::Key('H', 0x23, 0, 40), MacroEvent::Key('H', 0x23, kKeyEventKeyUp, 0)};
+        hello.events = {MacroEvent::Key('H', 0x23, 0, 0), MacroEvent::Key('H', 0x23, kKeyEventKeyUp, 40)};
         macros.Insert(hello);
         ASSERT_TRUE(macros.OnSaveDocument(dir.File("m.mcs"), io));
     }

@@ -36,7 +36,8 @@ protected:
                                              [this](std::span<CKeyAction> keys) {
                                                  for (const auto& [name, p] : set.profiles)
                                                      if (p.keys.data() == keys.data()) ended.push_back(name);
-                                             }}};
+                                             },
+                                             {}, {}}};
 };
 
 TEST_F(ProfileStrip, FillListsTheSetAndEntersTheCurrentProfileByExactName) {

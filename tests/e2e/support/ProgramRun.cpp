@@ -32,14 +32,21 @@ void ProgramRun::WriteProfiles(CDocProfileSet& profiles) const { Write(profiles,
 
 void ProgramRun::WriteMacros(CDocMacroSet& macros) const { Write(macros, Folder() / "qorn.mcs"); }
 
-CDocProfileSet ProgramRun::ReadProfiles() const {
+namespace {
+template <class Set>
+Set Read(const std::filesystem::path& path) {
     StdFileStore files;
     FakeUserPrompt prompt;
-    CDocProfileSet profiles;
-    if (!profiles.OnOpenDocument((Folder() / "qorn.pfs").u16string(), DocumentIo{files, prompt}))
-        throw std::runtime_error("cannot read the profile data file the program saved");
-    return profiles;
+    Set set;
+    if (!set.OnOpenDocument(path.u16string(), DocumentIo{files, prompt}))
+        throw std::runtime_error("cannot read a data file the program saved");
+    return set;
 }
+}  // namespace
+
+CDocProfileSet ProgramRun::ReadProfiles() const { return Read<CDocProfileSet>(Folder() / "qorn.pfs"); }
+
+CDocMacroSet ProgramRun::ReadMacros() const { return Read<CDocMacroSet>(Folder() / "qorn.mcs"); }
 
 std::vector<std::wstring> ProgramRun::Answered() {
     const std::lock_guard<std::mutex> hold(answeredLock_);

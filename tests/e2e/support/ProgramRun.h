@@ -33,6 +33,8 @@ public:
     void WriteMacros(CDocMacroSet& macros) const;
     // The profile data file as the program saved it.
     CDocProfileSet ReadProfiles() const;
+    // The macro data file as the program saved it.
+    CDocMacroSet ReadMacros() const;
     // The texts of the message boxes answered with OK so far. Questions
     // (Yes and No) are left to the test.
     std::vector<std::wstring> Answered();

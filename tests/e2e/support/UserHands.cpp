@@ -67,3 +67,8 @@ bool NudgePointer() { return Xdo(L"mousemove_relative 1 0 mousemove_relative -- 
 bool PressKeys(const std::string& keys) { return Xdo(L"key --delay 30 " + std::wstring(keys.begin(), keys.end())); }
 
 bool TypeText(const std::string& text) { return Xdo(L"type --delay 30 " + ShellQuoted(text)); }
+
+bool HoldKey(const std::string& key, int ms) {
+    const std::wstring k(key.begin(), key.end());
+    return Xdo(L"keydown " + k + L" sleep " + std::to_wstring(ms / 1000.0) + L" keyup " + k);
+}

@@ -23,3 +23,5 @@ bool NudgePointer();
 bool PressKeys(const std::string& keys);
 // Types text into whatever has the focus.
 bool TypeText(const std::string& text);
+// Holds a key down for `ms` milliseconds, then lets it go.
+bool HoldKey(const std::string& key, int ms);
