@@ -6,6 +6,7 @@
 #include "actions/StoppableWait.h"
 #include "macro/DocMacroSet.h"
 #include "model/KeyAction.h"
+#include "platform/IClock.h"
 #include "platform/IInputSink.h"
 
 namespace {
@@ -13,7 +14,8 @@ namespace {
 // cut short by a stop can let go of them instead of leaving them stuck.
 class Player {
 public:
-    explicit Player(const ExecutionContext& context) : context_(context), events_(*context.macro) {}
+    explicit Player(const ExecutionContext& context)
+        : context_(context), events_(*context.macro), due_(context.services.clock.NowMs()) {}
 
     // An event's delay is the time since the event before it, as recorded:
     // each event waits its delay, then is sent.
@@ -57,7 +59,16 @@ private:
         if (!up && same == held_.end()) held_.push_back(event);
     }
 
-    bool Wait(uint32_t ms) { return WaitUnlessStopped(context_.services.clock, ms, context_.stop); }
+    // Waits until `ms` after the moment the last wait was due, so that the
+    // time spent sending does not add up over the events. After a stall of
+    // the system the schedule starts afresh instead of sending a burst.
+    bool Wait(uint32_t ms) {
+        const uint64_t now = context_.services.clock.NowMs();
+        if (now > due_ + kMaxLagMs) due_ = now;
+        due_ += ms;
+        return WaitUnlessStopped(context_.services.clock, static_cast<uint32_t>(due_ > now ? due_ - now : 0),
+                                 context_.stop);
+    }
 
     void LetGo() {
         for (InputRecord key : held_) {
@@ -68,9 +79,12 @@ private:
         held_.clear();
     }
 
+    static constexpr uint64_t kMaxLagMs = 2;
+
     const ExecutionContext& context_;
     const std::vector<InputRecord>& events_;
     std::vector<InputRecord> held_;
+    uint64_t due_;
 };
 }  // namespace
 

@@ -93,6 +93,8 @@ TEST(MainApp, FirstRunReportsEachMissingFileOnceStaysInTheTrayAndSavesAtExit) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(AnswerMessageBox(300ms), L"") << "no third message";
     EXPECT_FALSE(IsWindowVisible(main));
+    // The window is found while it still initialises; the icon comes with its first show.
+    for (int i = 0; i < 250 && !HasTrayIcon(main); ++i) Sleep(20);
     EXPECT_TRUE(HasTrayIcon(main));
 
     // A second copy ends at once and leaves the first alone and hidden.

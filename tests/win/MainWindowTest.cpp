@@ -97,7 +97,7 @@ TEST_F(MainWindow, LanguageButtonSwitchesTextsAndIsRemembered) {
     GetWindowTextW(main_, title, 64);
     EXPECT_STREQ(title, L"Velmora \uAC8C\uC774\uBC0D \uD0A4\uBCF4\uB4DC");
     EXPECT_EQ(ItemText(main_, kProfileLabel), L"\uD504\uB85C\uD544");
-    EXPECT_EQ(ItemText(PageWith(main_, 1005), 1063), L"\uBC1D\uAE30") << "the pages follow";
+    EXPECT_EQ(ItemText(PageWith(main_, 1005, L"msctls_trackbar32"), 1063), L"\uBC1D\uAE30") << "the pages follow";
     Exit();
     wchar_t kept[32] = {};
     GetPrivateProfileStringW(L"Language", L"Default", L"", kept, 32, (folder_ + L"lan\\Orvik.ini").c_str());
