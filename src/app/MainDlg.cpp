@@ -34,13 +34,15 @@ CMainDlg::CMainDlg()
                      panel_.Show();
                  },
                  [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); },
-                 // Links follow the profile's name; a deleted profile's stay in
-                 // the file but are never used.
+                 // Links follow the profile's name and go with a deleted profile.
                  [this](const std::u16string& from, const std::u16string& to) {
                      (void)links_.RenameProfile(from, to);
                      autoSwitch_.RenameProfile(from, to);
                  },
-                 [this](const std::u16string& name) { autoSwitch_.RemoveProfile(name); }}),
+                 [this](const std::u16string& name) {
+                     (void)links_.Unlink(name);
+                     autoSwitch_.RemoveProfile(name);
+                 }}),
       panel_(strip_, links_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
                 CMainApp::Current().Services(), strip_,

@@ -20,7 +20,7 @@ using namespace std::chrono_literals;
 namespace {
 constexpr uint8_t kCodeA = 0x04;
 constexpr uint8_t kF9 = 0x42;
-constexpr int kRecordId = 1005, kPickerId = 1017, kListId = 1014, kNameId = 1059;
+constexpr int kRecordId = 1005, kPickerId = 1017, kListId = 1014, kNameId = 1059, kNewId = 1008;
 constexpr DWORD kVkX = 0x58, kVkZ = 0x5A;
 
 // Centres of controls relative to the main window; the macro page sits at
@@ -95,7 +95,7 @@ protected:
         main_ = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
         if (!main_ || !ShowFromTray(main_)) return nullptr;
         Click(kMacroPageButton);
-        HWND page = PageWith(main_, kNameId);
+        HWND page = PageWith(main_, kNewId);  // the macro page alone has a 1008
         return WaitFor([&] { return page && IsWindowVisible(page); }, 5s) ? page : nullptr;
     }
     void Click(POINT at) { ASSERT_TRUE(ClickAt(main_, at.x, at.y)); }

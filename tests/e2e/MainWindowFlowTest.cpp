@@ -45,7 +45,7 @@ TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsT
     ASSERT_NE(main, nullptr);
 
     Click(main, kBacklightButton);
-    HWND backlight = PageWith(main, 1054);  // the switch: the macro page has a 1005 too
+    HWND backlight = PageWith(main, 1005, L"msctls_trackbar32");
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(backlight) != 0; }, 5s)) << "the backlight page shows";
     HWND slider = GetDlgItem(backlight, kSliderId);
 

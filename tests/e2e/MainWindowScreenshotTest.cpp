@@ -41,9 +41,12 @@ TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
     const struct {
         const wchar_t* name;
         POINT button;
-        int control;  // a control of that page alone, 0 for none
-    } pages[] = {{L"keyboard", {109, 113}, 0}, {L"macro", {241, 113}, 1059}, {L"backlight", {376, 113}, 1054},
-                 {L"gaming", {509, 113}, 1007}};
+        int control;  // a control of that page alone (with its class), 0 for none
+        const wchar_t* controlClass;
+    } pages[] = {{L"keyboard", {109, 113}, 0, nullptr},
+                 {L"macro", {241, 113}, 1008, nullptr},
+                 {L"backlight", {376, 113}, 1005, L"msctls_trackbar32"},
+                 {L"gaming", {509, 113}, 1007, nullptr}};
     for (const auto& language : languages) {
         ASSERT_TRUE(ClickAt(main, language.button.x, language.button.y));
         wchar_t title[64] = {};
@@ -52,7 +55,7 @@ TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
         for (const auto& page : pages) {
             // A click that lands while the window is still busy with the
             // one before is given again.
-            const auto shown = [&] { return page.control == 0 || IsWindowVisible(PageWith(main, page.control)); };
+            const auto shown = [&] { return page.control == 0 || IsWindowVisible(PageWith(main, page.control, page.controlClass)); };
             for (int attempt = 0; attempt < 3; ++attempt) {
                 ASSERT_TRUE(ClickAt(main, page.button.x, page.button.y));
                 if (WaitFor(shown, 1s)) break;

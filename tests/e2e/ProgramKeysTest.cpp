@@ -115,7 +115,7 @@ TEST_F(ProgramKeys, HeldFnF12StepsBrightnessUpUntilExit) {
         10000);
     EXPECT_NE(FindCommand(log, 11, level12, FindCommand(log, 11, level11)), kNotFound)
         << "level 10 goes to 11 at once and to 12 after the first pause";
-    HWND slider = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1054), 1005);
+    HWND slider = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1005, L"msctls_trackbar32"), 1005);
     EXPECT_GE(SendMessageW(slider, TBM_GETPOS, 0, 0), 12) << "the backlight page's slider follows";
 }
 
