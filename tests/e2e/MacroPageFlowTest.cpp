@@ -106,11 +106,16 @@ protected:
         GetWindowRect(main_, &mainRect);
         const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
         const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-        Click({listRect.left - mainRect.left + 40, listRect.top - mainRect.top + (row - top) * height + height / 2});
+        const int rowMiddle = listRect.top + (row - top) * height + height / 2;
+        Click({listRect.left - mainRect.left + 40, rowMiddle - mainRect.top});
+        // The row buttons move to the picked row; until they have, they
+        // may still stand on the row picked before.
         HWND button = GetDlgItem(list, id);
-        ASSERT_TRUE(WaitFor([&] { return button && IsWindowVisible(button); }, 5s)) << "row button " << id;
         RECT r{};
-        GetWindowRect(button, &r);
+        ASSERT_TRUE(WaitFor([&] {
+            return button && IsWindowVisible(button) && GetWindowRect(button, &r) && r.top <= rowMiddle &&
+                   rowMiddle < r.bottom;
+        }, 5s)) << "row button " << id << " on row " << row;
         Click({(r.left + r.right) / 2 - mainRect.left, (r.top + r.bottom) / 2 - mainRect.top});
     }
     // Types a full path into the program's file dialog titled `title`.
