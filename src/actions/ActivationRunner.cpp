@@ -6,28 +6,40 @@
 #include "model/KeyAction.h"
 #include "platform/IClock.h"
 
-CActivationRunner::CActivationRunner(IClock& clock) : clock_(clock), waitStep_([&clock] { clock.SleepMs(1); }) {}
+CActivationRunner::CActivationRunner(IClock& clock, std::size_t warmThreads)
+    : clock_(clock), waitStep_([&clock] { clock.SleepMs(1); }) {
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = 0; i < warmThreads && AddThreadLocked(); ++i) {
+    }
+}
 
-CActivationRunner::~CActivationRunner() { EndAll(); }
+CActivationRunner::~CActivationRunner() {
+    EndAll();
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    queued_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+}
 
 bool CActivationRunner::Start(CKeyAction& key, Work work) {
     std::lock_guard lock(mutex_);
     ReapLocked();
+    // Each queued activation needs an idle thread of its own.
+    if (idle_ <= queue_.size() && !AddThreadLocked()) return false;
     Activation& activation = activations_.emplace_back();
     activation.key = &key;
     // The finish mark is set inside the tracked work, so a virtual clock
-    // sees the waiter find it at the same moment in every run.
-    auto body = clock_.TrackActivity([this, &activation, work = std::move(work)] {
+    // sees the waiter find it at the same moment in every run. Tracking
+    // starts here, on the starting thread, as the clock requires.
+    activation.body = clock_.TrackActivity([this, &activation, work = std::move(work)] {
         work(activation.stop);
         std::lock_guard finished(mutex_);
         activation.done = true;
     });
-    try {
-        activation.thread = std::thread(std::move(body));
-    } catch (const std::system_error&) {
-        activations_.pop_back();
-        return false;
-    }
+    queue_.push_back(&activation);
+    queued_.notify_one();
     return true;
 }
 
@@ -49,6 +61,11 @@ std::size_t CActivationRunner::Running() const {
         std::count_if(activations_.begin(), activations_.end(), [](const Activation& a) { return !a.done; }));
 }
 
+std::size_t CActivationRunner::Threads() const {
+    std::lock_guard lock(mutex_);
+    return threads_.size();
+}
+
 void CActivationRunner::EndWhere(const std::function<bool(const CKeyAction*)>& chosen) {
     for (;;) {
         {
@@ -68,12 +85,33 @@ void CActivationRunner::EndWhere(const std::function<bool(const CKeyAction*)>& c
 }
 
 void CActivationRunner::ReapLocked() {
-    for (auto it = activations_.begin(); it != activations_.end();) {
-        if (!it->done) {
-            ++it;
-            continue;
-        }
-        it->thread.join();  // it has left its work; only the thread's exit remains
-        it = activations_.erase(it);
+    activations_.remove_if([](const Activation& a) { return a.done; });
+}
+
+bool CActivationRunner::AddThreadLocked() {
+    try {
+        threads_.emplace_back([this] { ThreadLoop(); });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    ++idle_;
+    return true;
+}
+
+void CActivationRunner::ThreadLoop() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        queued_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+        if (queue_.empty()) return;  // closing, and nothing is left to run
+        --idle_;
+        // The body marks the activation done as its last step, after which
+        // the activation may be reaped: it is moved out to outlive that.
+        std::function<void()> body = std::move(queue_.front()->body);
+        queue_.pop_front();
+        lock.unlock();
+        body();
+        body = nullptr;
+        lock.lock();
+        ++idle_;
     }
 }

@@ -1,18 +1,27 @@
 #pragma once
-// Starts the worker and repeat threads of key presses and keeps each one's
-// key and stop flag, so that a key's record is never freed or overwritten
-// while a thread reads it: before a profile is deleted or replaced, and at
-// shutdown, the owner ends that profile's activations and waits for them.
+// Runs the work of key presses (workers, repeats) on pooled threads and keeps
+// each activation's key and stop flag, so that a key's record is never freed
+// or overwritten while a thread reads it: before a profile is deleted or
+// replaced, and at shutdown, the owner ends that profile's activations and
+// waits for them.
+//
+// Threads are started ahead and kept: starting a thread costs far more than
+// the rest of a key press (most of a millisecond under Wine), and a press
+// must act at once. The pool grows to the most activations that ever ran at
+// the same time and keeps that many threads until the runner is destroyed.
 //
 // Threads: Start and the ending calls run on the user-interface thread; the
-// activations run on their own threads and never call back into the runner.
+// activations run on the pool's threads and never call back into the runner.
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <list>
 #include <mutex>
 #include <span>
 #include <thread>
+#include <vector>
 
 class CKeyAction;
 class IClock;
@@ -21,14 +30,16 @@ class CActivationRunner {
 public:
     using Work = std::function<void(const std::atomic<bool>& stop)>;
 
-    explicit CActivationRunner(IClock& clock);
-    // Ends every activation and waits for it.
+    // Starts `warmThreads` idle threads (as many as could be started).
+    CActivationRunner(IClock& clock, std::size_t warmThreads = 2);
+    // Ends every activation, waits for it, and ends the threads.
     ~CActivationRunner();
     CActivationRunner(const CActivationRunner&) = delete;
     CActivationRunner& operator=(const CActivationRunner&) = delete;
 
-    // Runs `work` on a new thread (normal priority, default stack), bound to
-    // `key`. False when no thread could be started; the action is lost.
+    // Runs `work` on an idle thread, or on a new one when none is idle,
+    // bound to `key`. False when no thread was idle and none could be
+    // started; the action is lost.
     bool Start(CKeyAction& key, Work work);
 
     // Marks every key of `keys` released, asks the activations bound to them
@@ -43,22 +54,31 @@ public:
     void SetWaitStep(std::function<void()> step) { waitStep_ = std::move(step); }
 
     std::size_t Running() const;
+    std::size_t Threads() const;
 
 private:
     struct Activation {
         CKeyAction* key;
         std::atomic<bool> stop{false};
-        bool done = false;  // guarded by mutex_
-        std::thread thread;
+        bool done = false;           // guarded by mutex_
+        std::function<void()> body;  // taken by the thread that runs it
     };
 
     // Ends the activations `chosen` picks and waits for them.
     void EndWhere(const std::function<bool(const CKeyAction*)>& chosen);
-    // Joins and forgets finished activations; with mutex_ held.
+    // Forgets finished activations; with mutex_ held.
     void ReapLocked();
+    // Adds an idle thread; with mutex_ held. False when none could be started.
+    bool AddThreadLocked();
+    void ThreadLoop();
 
     IClock& clock_;
     std::function<void()> waitStep_;
     mutable std::mutex mutex_;
-    std::list<Activation> activations_;
+    std::condition_variable queued_;
+    std::list<Activation> activations_;  // queued or running, until reaped
+    std::deque<Activation*> queue_;      // handed over, not yet taken
+    std::vector<std::thread> threads_;
+    std::size_t idle_ = 0;  // threads that will take the next queued activation
+    bool closing_ = false;
 };
