@@ -1,6 +1,7 @@
 // How long a key press takes from the report reaching the dispatcher to the
 // first input record leaving the program, next to the cost of starting and
-// joining one bare thread (the floor of one worker per press).
+// joining one bare thread (what a press would pay without the runner's
+// threads started ahead).
 #include <benchmark/benchmark.h>
 
 #include <atomic>

@@ -11,10 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "device/DeviceChannel.h"
+#include "device/win32/Win32DeviceIo.h"
 #include "e2e/support/KeyboardWatch.h"
 #include "e2e/support/ProgramRun.h"
 #include "macro/DocMacroSet.h"
 #include "model/DocProfileSet.h"
+#include "platform/SteadyClock.h"
+#include "platform/win32/Win32InputSink.h"
 #include "win/support/AppProcess.h"
 #include "win/support/KeyboardHookRecorder.h"
 
@@ -68,10 +72,67 @@ bool AwaitKeys(KeyboardHookRecorder& hook, std::size_t count, std::vector<Hooked
     return keys.size() >= count;
 }
 
+// Presses key A `kPresses` times and awaits each substitute key (down on
+// the press, up on the release) at the hook; `latency` gets press to
+// substitute down, `roundTrip` the bare driver round trip between presses.
+// False when a key did not arrive.
+bool MeasurePresses(KeyboardWatch& watch, std::vector<double>& latency, std::vector<double>& roundTrip) {
+    KeyboardHookRecorder hook;
+    std::vector<HookedKey> keys;
+    for (int i = 0; i < kPresses; ++i) {
+        const int64_t before = Now();
+        watch.Hold({kCodeA});
+        if (!AwaitKeys(hook, 2 * static_cast<std::size_t>(i) + 1, keys)) return false;
+        latency.push_back(Ms(keys.back().stamp - before));
+        watch.Hold({});
+        if (!AwaitKeys(hook, 2 * static_cast<std::size_t>(i) + 2, keys)) return false;
+        const int64_t start = Now();
+        (void)watch.State();
+        roundTrip.push_back(Ms(Now() - start));
+        // A press acts only once the last one's 30 ms record waits are over.
+        Sleep(40);
+    }
+    return true;
+}
+
+void PrintLatency(const char* who, const std::vector<double>& latency, const std::vector<double>& roundTrip) {
+    std::printf("  %s: median %.2f ms, p99 %.2f ms; bare driver round trip median %.2f ms, p99 %.2f ms\n", who,
+                Percentile(latency, 0.5), Percentile(latency, 0.99), Percentile(roundTrip, 0.5),
+                Percentile(roundTrip, 0.99));
+}
+
+// The least any listener of this driver can take: the harness itself waits
+// for the status, fetches the reports and sends the substitute key on the
+// listener thread, with the program's own channel and nothing else.
+bool BareListenerLatency(KeyboardWatch& watch, double& added) {
+    CSteadyClock clock;
+    Win32DeviceIo io;
+    Win32InputSink sink;
+    CDeviceChannel channel(io, clock);
+    if (!channel.Open() || !channel.SetKeyIntercept(kCodeA, false, false)) return false;
+    channel.SetReportReceiver([&sink](const EventReport& report) {
+        const bool held = std::find(report.bytes.begin() + 2, report.bytes.end(), kCodeA) != report.bytes.end();
+        (void)sink.Send(InputRecord::Keyboard(0x42, 0x30, held ? 0 : kKeyEventKeyUp));
+    });
+    std::vector<double> latency, roundTrip;
+    const bool all = MeasurePresses(watch, latency, roundTrip);
+    channel.SetReportReceiver(nullptr);
+    channel.Close();
+    if (!all) return false;
+    PrintLatency("bare listener", latency, roundTrip);
+    added = Percentile(latency, 0.5) - Percentile(roundTrip, 0.5);
+    return true;
+}
+
 void KeyLatency() {
     std::printf("Key latency: report injected -> substitute key at a low-level hook (%d presses)\n", kPresses);
-    ProgramRun run;
     KeyboardWatch watch;
+    double bareAdded = 0;
+    if (!BareListenerLatency(watch, bareAdded)) {
+        std::printf("  ERROR OCCURRED: the bare listener did not get the presses through\n");
+        return;
+    }
+    ProgramRun run;
     CDocProfileSet profiles = OneProfile();
     CKeyAction& a = profiles.Current()->keys[0x41];
     a.kind = kKindKeyboard;
@@ -80,34 +141,19 @@ void KeyLatency() {
         std::printf("  ERROR OCCURRED: the program did not start\n");
         return;
     }
-    KeyboardHookRecorder hook;
     std::vector<double> latency, roundTrip;
-    std::vector<HookedKey> keys;
-    for (int i = 0; i < kPresses; ++i) {
-        const int64_t before = Now();
-        watch.Hold({kCodeA});
-        if (!AwaitKeys(hook, 2 * static_cast<std::size_t>(i) + 1, keys)) break;
-        latency.push_back(Ms(keys.back().stamp - before));
-        watch.Hold({});
-        if (!AwaitKeys(hook, 2 * static_cast<std::size_t>(i) + 2, keys)) break;
-        // The bare driver round trip, measured between presses in the same run.
-        const int64_t start = Now();
-        (void)watch.State();
-        roundTrip.push_back(Ms(Now() - start));
-        // A press acts only once the last one's 30 ms record waits are over.
-        Sleep(40);
-    }
+    const bool all = MeasurePresses(watch, latency, roundTrip);
     (void)run.Exit(kTimeoutMs);
-    if (latency.size() != kPresses) {
+    if (!all) {
         std::printf("  ERROR OCCURRED: only %zu of %d presses arrived\n", latency.size(), kPresses);
         return;
     }
-    const double median = Percentile(latency, 0.5), p99 = Percentile(latency, 0.99);
-    const double trip = Percentile(roundTrip, 0.5);
-    std::printf("  median %.2f ms, p99 %.2f ms; bare driver round trip median %.2f ms, p99 %.2f ms\n", median, p99,
-                trip, Percentile(roundTrip, 0.99));
-    std::printf("  the program adds %.2f ms at the median (goal <= 0.30 ms)\n", median - trip);
-    Goal("key latency", median - trip <= 0.30);
+    PrintLatency("program", latency, roundTrip);
+    const double added = Percentile(latency, 0.5) - Percentile(roundTrip, 0.5);
+    std::printf("  the program adds %.2f ms at the median (goal <= 0.30 ms); the bare listener adds %.2f ms, "
+                "so %.2f ms are the program's own\n",
+                added, bareAdded, added - bareAdded);
+    Goal("key latency", added <= 0.30);
 }
 
 // Profiles 2 and 3 differ in gaming mode, its last command: the switch is
