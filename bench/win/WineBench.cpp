@@ -62,7 +62,7 @@ bool Start(ProgramRun& run, KeyboardWatch& watch, CDocProfileSet profiles) {
     run.WriteProfiles(profiles);
     watch.Mark();
     if (!run.Start()) return false;
-    const KeyboardLog log = watch.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 1)); }, kTimeoutMs);
+    const KeyboardLog log = watch.WaitUntilTaken(7, 1, kTimeoutMs);
     return Taken(log, FindCommand(log, 7, 1));
 }
 

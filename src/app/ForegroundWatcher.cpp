@@ -1,5 +1,7 @@
 #include "app/ForegroundWatcher.h"
 
+#include <utility>
+
 #include "platform/win32/UniqueHandle.h"
 #include "ui/ProgramLinks.h"
 
@@ -24,8 +26,9 @@ bool SameText(const std::u16string& a, const char16_t* b) {
     return CompareStringOrdinal(reinterpret_cast<LPCWCH>(a.c_str()), static_cast<int>(a.size()),
                                 reinterpret_cast<LPCWCH>(b), -1, TRUE) == CSTR_EQUAL;
 }
-}  // namespace
 
+// The image file name of a process, or empty (queried with limited rights,
+// which also answers for elevated processes).
 std::u16string ProgramOfProcess(DWORD process) {
     const UniqueHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
     if (!handle.Valid()) return {};
@@ -35,16 +38,20 @@ std::u16string ProgramOfProcess(DWORD process) {
     return ProgramFileName(std::u16string(path, path + size));
 }
 
-DWORD ProcessOfWindow(HWND window) {
+// The process of a window as the user sees it, and its program: for the
+// frame windows of hosted apps (ApplicationFrameHost.exe), the process of
+// the child window that belongs to another process.
+std::pair<DWORD, std::u16string> ProgramOfWindow(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (!SameText(ProgramOfProcess(process), u"ApplicationFrameHost.exe")) return process;
+    std::u16string program = ProgramOfProcess(process);
+    if (!SameText(program, u"ApplicationFrameHost.exe")) return {process, program};
     HostedSearch search{process, 0};
     EnumChildWindows(window, FindHostedChild, reinterpret_cast<LPARAM>(&search));
-    return search.found != 0 ? search.found : process;
+    if (search.found == 0) return {process, program};
+    return {search.found, ProgramOfProcess(search.found)};
 }
 
-namespace {
 constexpr UINT kCheckMs = 100;
 }  // namespace
 
@@ -78,8 +85,7 @@ void CForegroundWatcher::Report(HWND window) {
         callback_(u"", false);
         return;
     }
-    const DWORD process = ProcessOfWindow(window);
-    const std::u16string program = ProgramOfProcess(process);
+    const auto [process, program] = ProgramOfWindow(window);
     // A process that is still starting may not tell its name yet: the next
     // check asks again.
     if (program.empty()) return;

@@ -34,11 +34,3 @@ private:
     UINT_PTR timer_ = 0;
     HWND last_ = nullptr;
 };
-
-// The process of a window as the user sees it: for the frame windows of
-// hosted apps (ApplicationFrameHost.exe), the process of the child window
-// that belongs to another process.
-DWORD ProcessOfWindow(HWND window);
-// The image file name of a process, or empty (queried with limited rights,
-// which also answers for elevated processes).
-std::u16string ProgramOfProcess(DWORD process);

@@ -10,8 +10,6 @@
 #include "platform/win32/UniqueResource.h"
 
 namespace {
-// Right-aligned text, vertically centred.
-constexpr int kTextFlagsFar = 2;
 constexpr wchar_t kWebsite[] = L"https://velmora.example/";
 }  // namespace
 
@@ -92,7 +90,7 @@ void CMainDlg::PlaceControls() {
         {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23},      {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23},
         {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23},        {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
     });
-    for (CSkinButton* language : {&english_, &chinese_, &korean_}) language->SetTextFlags(kTextFlagsFar);
+    for (CSkinButton* language : {&english_, &chinese_, &korean_}) language->SetTextFlags(kTextFar);
     website_.SetFontSize(13);
     website_.SetLink(kWebsite);
     panel_.Attach(*this);

@@ -7,7 +7,6 @@
 namespace {
 // Left, top, right, bottom: the slider fits itself around this track.
 constexpr RECT kSliderTrack{152, 156, 512, 107};
-constexpr int kTextCentred = 4;
 }  // namespace
 
 CDlgBlacklight::CDlgBlacklight(CDocProfileSet& profiles, CDeviceChannel& channel)
@@ -28,7 +27,7 @@ BOOL CDlgBlacklight::OnInitDialog() {
         {effects_[1], IDC_RADIO_EFFECT_BLINK, 257, 167, 75, 26},
         {effects_[2], IDC_RADIO_EFFECT_BREATH, 359, 167, 75, 26},
     });
-    for (CSkinStatic* label : {&backlightLabel_, &brightnessLabel_, &effectLabel_}) label->SetTextFlags(kTextCentred);
+    for (CSkinStatic* label : {&backlightLabel_, &brightnessLabel_, &effectLabel_}) label->SetTextFlags(kTextMiddle);
     slider_.SubclassDlgItem(IDC_SLIDER_BRIGHTNESS, *this);
     slider_.LoadThumb();
     slider_.FitTo(kSliderTrack);

@@ -5,8 +5,6 @@
 #include "pages/resource.h"
 
 namespace {
-constexpr int kTextCentred = 4;
-
 bool IsTicked(const CSkinCheckBox& box) { return box.Ticked() == BST_CHECKED; }
 void Tick(CSkinCheckBox& box, bool on) {
     box.Send(BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED);
@@ -36,7 +34,7 @@ BOOL CDlgGamingMode::OnInitDialog() {
     winKeyLabel_.SubclassDlgItem(IDC_STATIC_WIN_KEY, *this);
     winKey_.SubclassDlgItem(IDC_CHK_WIN_KEY, *this);
     for (CSkinStatic* label : {&gamingLabel_, &disableLabel_, &altTabLabel_, &altF4Label_, &winKeyLabel_})
-        label->SetTextFlags(kTextCentred);
+        label->SetTextFlags(kTextMiddle);
     return TRUE;
 }
 

@@ -4,10 +4,6 @@
 #include "lang/win32/LocalText.h"
 #include "pages/KeyPageResource.h"
 
-namespace {
-constexpr int kTextCentred = 5;
-}  // namespace
-
 CDlgKeyAction::CDlgKeyAction(CWnd* owner, const CDocMacroSet& macros, const IKeyNames& keyNames)
     : CSkinDialog(IDD_DLG_KEYACTION, owner),
       keyboard_(keyNames),
@@ -28,7 +24,7 @@ BOOL CDlgKeyAction::OnInitDialog() {
         {close_, IDC_BTN_ACTION_CLOSE, 365, 8, 23, 23},
         {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28},
     });
-    keyName_.SetTextFlags(kTextCentred);
+    keyName_.SetTextFlags(kTextCentre | kTextMiddle);
     // A sub-page that cannot be made leaves the dialog without kinds: Save
     // then keeps the stored kind and no sub-page writes.
     if (CreatePages()) {

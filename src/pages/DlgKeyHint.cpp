@@ -7,7 +7,6 @@
 #include "ui/KindSwitch.h"
 
 namespace {
-constexpr int kTextVerticallyCentred = 4;
 constexpr float kDescriptionFontSize = 11.0f;
 
 std::wstring KindTextOf(uint32_t kind) {
@@ -30,7 +29,7 @@ BOOL CDlgKeyHint::OnInitDialog() {
         {keyName_, IDC_STATIC_HINT_KEYNAME, 9, 9, 60, 27},
         {description_, IDC_STATIC_HINT_KIND, 7, 38, 60, 27},
     });
-    description_.SetTextFlags(kTextVerticallyCentred);
+    description_.SetTextFlags(kTextMiddle);
     return TRUE;
 }
 

@@ -2,7 +2,7 @@
 
 #include "ui/SkinGeometry.h"
 
-CSkinButton::CSkinButton() { SetTextFlags(5); }
+CSkinButton::CSkinButton() { SetTextFlags(kTextCentre | kTextMiddle); }
 
 void CSkinButton::SetImage(Gdiplus::Bitmap& source, int w, int h, int column) {
     const PixelRect r = ImageColumn(column, w, static_cast<int>(source.GetHeight()));

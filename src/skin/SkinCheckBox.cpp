@@ -1,6 +1,6 @@
 #include "skin/SkinCheckBox.h"
 
-CSkinCheckBox::CSkinCheckBox() : indent_(20) { SetTextFlags(4); }
+CSkinCheckBox::CSkinCheckBox() : indent_(20) { SetTextFlags(kTextMiddle); }
 
 void CSkinCheckBox::OnSkinInit() { ModifyStyle(0, BS_OWNERDRAW | BS_NOTIFY); }
 

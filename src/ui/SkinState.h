@@ -51,6 +51,11 @@ SkinState HyperLinkState(bool visited, bool disabled, bool hovering);
 
 // Text flags: bits 0-1 horizontal alignment (0 near, 1 centre, 2 far), bit 2
 // vertical centre, bit 3 bottom.
+constexpr int kTextNear = 0;
+constexpr int kTextCentre = 1;
+constexpr int kTextFar = 2;
+constexpr int kTextMiddle = 4;
+constexpr int kTextBottom = 8;
 enum class TextAlign { Near, Center, Far };
 struct TextLayout {
     TextAlign horizontal;

@@ -220,7 +220,7 @@ TEST_F(KeyAssignmentFlow, CancelAfterSwitchingKindsChangesNothingAndFnDigitWaits
 
     // Unmodified, the profile is left without a question.
     FnChord(0x20);
-    log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 11, 255)); }, 10000);
+    log = watch_.WaitUntilTaken(11, 255, 10000);
     EXPECT_NE(FindCommand(log, 11, 255), kNotFound) << "Fn + 3 works again once the dialog is gone";
     EXPECT_TRUE(run_.Answered().empty());
     EXPECT_EQ(WaitForMessageBox(0ms), nullptr) << "no save question";

@@ -127,9 +127,6 @@ protected:
         ASSERT_TRUE(PressKeys("Return"));
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 10s));
     }
-    KeyboardLog WaitForCommand(uint8_t command, uint8_t value) {
-        return watch_.WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, 5000);
-    }
     // After command 14 with `on`, the upload that gives the driver its table.
     const KbSimLogEntry* TableAfter(const KeyboardLog& log, uint8_t on) {
         const std::size_t at = FindCommand(log, 14, on);
@@ -230,19 +227,19 @@ TEST_F(MacroPageFlow, FnF9StartsANewMacroAndStopsIt) {
     HWND page = Start();
     ASSERT_NE(page, nullptr);
     FnChord(kF9);
-    KeyboardLog log = WaitForCommand(14, 1);
+    KeyboardLog log = watch_.WaitUntilTaken(14, 1);
     ASSERT_NE(FindCommand(log, 14, 1), kNotFound) << "Fn+F9 starts recording";
     EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kPickerId)) == L"Macro1"; }, 5s)) << "into a new macro";
     EXPECT_EQ(TextOf(GetDlgItem(page, kRecordId)), L"Stop");
 
     FnChord(kF9);
-    log = WaitForCommand(14, 0);
+    log = watch_.WaitUntilTaken(14, 0);
     EXPECT_NE(FindCommand(log, 14, 0), kNotFound) << "Fn+F9 again stops it";
     EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kRecordId)) == L"Record"; }, 5s));
 
     // Exit while recording: the keyboard leaves record mode on the way out.
     FnChord(kF9);
-    ASSERT_NE(FindCommand(WaitForCommand(14, 1), 14, 1), kNotFound);
+    ASSERT_NE(FindCommand(watch_.WaitUntilTaken(14, 1), 14, 1), kNotFound);
     watch_.Mark();
     exited_ = true;
     ASSERT_TRUE(run_.Exit(kProgramTimeoutMs));

@@ -29,13 +29,7 @@ constexpr POINT kNameEdit{154, 335};
 constexpr POINT kAcceleratorList{156, 418};
 constexpr int kSliderId = 1005;
 
-class MainWindowFlow : public WindowFlowFixture {
-protected:
-    // The log from the mark once it holds command `command` with `value`.
-    KeyboardLog WaitForCommand(uint8_t command, uint8_t value) {
-        return watch_.WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, 5000);
-    }
-};
+class MainWindowFlow : public WindowFlowFixture {};
 
 TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsThem) {
     CDocProfileSet profiles = DefaultProfiles();
@@ -51,13 +45,13 @@ TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsT
 
     watch_.Mark();
     Click(main, kBacklightSwitch);
-    EXPECT_NE(FindCommand(WaitForCommand(9, 0), 9, 0), kNotFound) << "switching off sends 9 with 0";
+    EXPECT_NE(FindCommand(watch_.WaitUntilTaken(9, 0), 9, 0), kNotFound) << "switching off sends 9 with 0";
     EXPECT_TRUE(WaitFor([&] { return !IsWindowEnabled(slider); }, 2s)) << "the slider turns disabled";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(backlight, 1057))) << "and so do the effects";
 
     watch_.Mark();
     Click(main, kBacklightSwitch);
-    EXPECT_NE(FindCommand(WaitForCommand(9, 1), 9, 1), kNotFound);
+    EXPECT_NE(FindCommand(watch_.WaitUntilTaken(9, 1), 9, 1), kNotFound);
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(slider) != 0; }, 2s));
 
     // A click on the track puts the thumb there; the level it took is sent.
@@ -70,11 +64,11 @@ TEST_F(MainWindowFlow, BacklightAndGamingPagesSendAtOnceAndTheSaveQuestionKeepsT
                  (track.top + track.bottom) / 2 - mainRect.top});
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) != 10; }, 5s));
     const int level = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
-    EXPECT_NE(FindCommand(WaitForCommand(11, BrightnessValue(level)), 11, BrightnessValue(level)), kNotFound);
+    EXPECT_NE(FindCommand(watch_.WaitUntilTaken(11, BrightnessValue(level)), 11, BrightnessValue(level)), kNotFound);
 
     watch_.Mark();
     Click(main, kBreath);
-    EXPECT_NE(FindCommand(WaitForCommand(10, 2), 10, 2), kNotFound);
+    EXPECT_NE(FindCommand(watch_.WaitUntilTaken(10, 2), 10, 2), kNotFound);
 
     Click(main, kGamingButton);
     watch_.Mark();

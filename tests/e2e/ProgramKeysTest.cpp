@@ -75,7 +75,7 @@ TEST_F(ProgramKeys, KeyboardActionSendsTheSubstituteKey) {
 TEST_F(ProgramKeys, FnF10TogglesGamingMode) {
     ASSERT_TRUE(ProfileApplied(StartWith(DefaultProfiles(), ProfileApplied)));
     FnChord(kF10);
-    const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return Taken(l, FindCommand(l, 7, 0)); }, 5000);
+    const KeyboardLog log = watch_.WaitUntilTaken(7, 0);
     ASSERT_NE(FindCommand(log, 7, 0), kNotFound) << "gaming mode was on, Fn+F10 turns it off";
     EXPECT_FALSE(watch_.State().gaming);
     HWND gamingSwitch = GetDlgItem(PageWith(WaitForMainWindow(std::chrono::seconds(5)), 1007), 1006);

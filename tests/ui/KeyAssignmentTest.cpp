@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/DocProfileSet.h"
-#include "support/SimulatedLink.h"
+#include "support/OneProfileLink.h"
 #include "ui/KeyAssignment.h"
 #include "ui/KindSwitch.h"
 
@@ -91,17 +91,10 @@ TEST_F(KindSwitchSteps, AKindOutsideTheListSelectsNothingAndSaveKeepsIt) {
     }
 }
 
-class AssignSteps : public ::testing::Test, public SimulatedLink {
+class AssignSteps : public OneProfileLink {
 protected:
-    void SetUp() override {
-        set.AddDefaultProfile(u"Profile1");
-        set.currentName = u"Profile1";
-        ASSERT_TRUE(channel.Open());
-        keyboard.ClearLog();
-    }
     CKeyAction& KeyA() { return set.Current()->keys[0x41]; }
 
-    CDocProfileSet set;
     std::vector<CKeyAction*> ended;
     KeyAssignmentContext context{set, channel, [this](std::span<CKeyAction> keys) { ended.push_back(keys.data()); }};
 };

@@ -2,20 +2,13 @@
 // what loading and each control send, and when the profile changes.
 #include <gtest/gtest.h>
 
-#include "model/DocProfileSet.h"
-#include "support/SimulatedLink.h"
+#include "support/OneProfileLink.h"
 #include "ui/BacklightSettings.h"
 #include "ui/GamingSettings.h"
 
 namespace {
-class PageSettings : public ::testing::Test, public SimulatedLink {
+class PageSettings : public OneProfileLink {
 protected:
-    void SetUp() override {
-        set.AddDefaultProfile(u"Profile1");
-        set.currentName = u"Profile1";
-        ASSERT_TRUE(channel.Open());
-        keyboard.ClearLog();
-    }
     CDocProfile& Current() { return *set.Current(); }
     std::vector<int> UploadedFlags() const {
         std::vector<int> flags;
@@ -24,7 +17,6 @@ protected:
         return flags;
     }
 
-    CDocProfileSet set;
     CBacklightSettings backlight{set, channel};
     CGamingSettings gaming{set, channel};
 };

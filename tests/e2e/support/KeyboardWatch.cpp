@@ -26,6 +26,10 @@ KeyboardLog KeyboardWatch::WaitUntil(const std::function<bool(const KeyboardLog&
     }
 }
 
+KeyboardLog KeyboardWatch::WaitUntilTaken(uint8_t command, uint8_t value, DWORD timeoutMs) {
+    return WaitUntil([&](const KeyboardLog& l) { return Taken(l, FindCommand(l, command, value)); }, timeoutMs);
+}
+
 void KeyboardWatch::Hold(std::initializer_list<uint8_t> codes, uint8_t modifiers) {
     KeyReport report{};
     report[1] = modifiers;

@@ -20,6 +20,8 @@ public:
     // The log since the mark once `done` holds for it, or as it stands at
     // the timeout.
     KeyboardLog WaitUntil(const std::function<bool(const KeyboardLog&)>& done, DWORD timeoutMs);
+    // The same, until the keyboard has taken `command` with `value`.
+    KeyboardLog WaitUntilTaken(uint8_t command, uint8_t value, DWORD timeoutMs = 5000);
     // Sends a report as the keyboard would, e.g. {0x73} for Fn held.
     void Hold(std::initializer_list<uint8_t> codes, uint8_t modifiers = 0);
 
