@@ -17,36 +17,14 @@ CMainDlg::CMainDlg()
     : CSkinDialog(IDD_MAIN_DIALOG),
       links_(CMainApp::Current().ProgramLinksPath(), *CMultiLanguage::codePage),
       strip_(CMainApp::Current().ProfileSet(), CMainApp::Current().DocumentContext().prompt,
-             CProfileStrip::Hooks{
-                 // Yes to the save question: the pages' state goes into the profile.
-                 [this](CDocProfile&) {
-                     keyboardPage_.UpdateKeys(true);
-                     backlightPage_.Exchange(true);
-                     gamingPage_.Exchange(true);
-                 },
-                 [this](CDocProfile&) {
-                     if (!switchingAutomatically_) autoSwitch_.OnUserChange();
-                     keyboardPage_.UpdateKeys(false);
-                     backlightPage_.Exchange(false);
-                     gamingPage_.Exchange(false);
-                     panel_.Show();
-                 },
-                 [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); },
-                 // Links follow the profile's name and go with a deleted profile.
-                 [this](const std::u16string& from, const std::u16string& to) {
-                     (void)links_.RenameProfile(from, to);
-                     autoSwitch_.RenameProfile(from, to);
-                 },
-                 [this](const std::u16string& name) {
-                     (void)links_.Unlink(name);
-                     autoSwitch_.RemoveProfile(name);
-                 }}),
+             ProfileSteps{*this, keyboard_, *this}),
       panel_(strip_, links_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
                 CMainApp::Current().Services(), strip_,
                 // Fn functions that change the profile show it on its page.
-                CMainKeyboard::PageHooks{[this] { backlightPage_.Exchange(false); },
-                                         [this] { gamingPage_.Exchange(false); }, [this] { AnnounceProfile(); },
+                CMainKeyboard::PageHooks{[this](CDocProfile& p) { backlightPage_.ShowProfile(p); },
+                                         [this](CDocProfile& p) { gamingPage_.ShowProfile(p); },
+                                         [this] { AnnounceProfile(); },
                                          [this] { return macroPage_.IsRecording(); },
                                          [this] { macroPage_.NewMacro(); },
                                          [this] { macroPage_.ToggleRecording(); }}),
@@ -59,6 +37,30 @@ CMainDlg::CMainDlg()
       gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     SetMaskOf(u"Main");
+}
+
+void CMainDlg::StoreInto(CDocProfile& left) {
+    // The keyboard page has nothing to store: Save put every key into the profile.
+    backlightPage_.StoreInto(left);
+    gamingPage_.StoreInto(left);
+}
+
+void CMainDlg::ShowProfile(CDocProfile& current, ProfileReason reason) {
+    // A change the user asked for ends the profile the foreground program chose.
+    if (IsUsersChoice(reason) || reason == ProfileReason::CommandLine) autoSwitch_.OnUserChange();
+    backlightPage_.ShowProfile(current);
+    gamingPage_.ShowProfile(current);
+    panel_.Show();
+}
+
+void CMainDlg::Renamed(const std::u16string& from, const std::u16string& to) {
+    (void)links_.RenameProfile(from, to);  // a file that cannot be written keeps the old link
+    autoSwitch_.RenameProfile(from, to);
+}
+
+void CMainDlg::Removed(const std::u16string& name) {
+    (void)links_.Unlink(name);
+    autoSwitch_.RemoveProfile(name);
 }
 
 BOOL CMainDlg::OnInitDialog() {
@@ -235,7 +237,7 @@ LRESULT CMainDlg::OnProfileRequest(const COPYDATASTRUCT& data) {
     if (!name) return 0;
     // Under an open question or dialog, or while recording, nothing changes.
     if (ModalMoment::Active() || keyboard_.IsRecording()) return kProfileBusy;
-    if (!strip_.SelectKeepingChanges(*name)) return kProfileUnknown;
+    if (!strip_.Select(*name, ProfileReason::CommandLine)) return kProfileUnknown;
     AnnounceProfile();
     return kProfileSwitched;
 }
@@ -250,10 +252,7 @@ void CMainDlg::OnForeground(const std::u16string& program, bool own) {
             return linked;
         });
     if (!target) return;
-    switchingAutomatically_ = true;
-    const bool switched = strip_.SelectKeepingChanges(*target);
-    switchingAutomatically_ = false;
-    if (switched) AnnounceProfile();
+    if (strip_.Select(*target, ProfileReason::Automatic)) AnnounceProfile();
 }
 
 void CMainDlg::AnnounceProfile() {

@@ -23,7 +23,7 @@
 #include "skin/SkinDialog.h"
 #include "skin/SkinHyperLink.h"
 
-class CMainDlg : public CSkinDialog, public CMultiLanguage {
+class CMainDlg : public CSkinDialog, public CMultiLanguage, private IProfilePages, private IProfileNames {
 public:
     static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
     // The tray menu's Exit item; its command arrives as the low 16 bits.
@@ -45,6 +45,13 @@ protected:
 
 private:
     static constexpr std::u16string_view kTitle = u"Velmora Gaming Keyboard";
+
+    // The profile change's steps: the pages store into the profile left and
+    // show the one made current; links follow a profile's name.
+    void StoreInto(CDocProfile& left) override;
+    void ShowProfile(CDocProfile& current, ProfileReason reason) override;
+    void Renamed(const std::u16string& from, const std::u16string& to) override;
+    void Removed(const std::u16string& name) override;
 
     void PaintIcon();
     // The foreground program changed: its linked profile, or the one before.
@@ -80,9 +87,6 @@ private:
     CSkinHyperLink website_;
     CProgramLinks links_;
     CAutoSwitch autoSwitch_;
-    // Set while the foreground program makes a profile current; every other
-    // profile change is the user's and ends the automatic episode.
-    bool switchingAutomatically_ = false;
     std::unique_ptr<CForegroundWatcher> foreground_;
     CProfileStrip strip_;
     CProfilePanel panel_;

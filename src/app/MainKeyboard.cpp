@@ -4,6 +4,7 @@
 #include "actions/SoftwareActions.h"
 #include "device/DeviceArrival.h"
 #include "device/DeviceChannel.h"
+#include "device/KeyboardCommands.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
 #include "model/DocProfileSet.h"
@@ -50,7 +51,7 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     const std::optional<DeviceInterfaceChange> change = InterfaceChangeOf(event, data);
     if (!change) return;
     if (change->arrived)
-        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { strip_.ProfileChanged(); });
+        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { MakeCurrent(); });
     else
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
@@ -60,7 +61,7 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
 // would otherwise restore the old profile over the new one.
 void CMainKeyboard::SelectProfile(const std::u16string& name) {
     if (ModalMoment::Active()) return;
-    strip_.Select(name);
+    strip_.Select(name, ProfileReason::FnDigit);
     pages_.announceProfile();
 }
 
@@ -73,6 +74,14 @@ void CMainKeyboard::StepBrightness(int step) {
     if (HWND window = window_) SendMessageW(window, WM_BRIGHTNESS_STEP, static_cast<WPARAM>(static_cast<INT_PTR>(step)), 0);
 }
 
-void CMainKeyboard::ApplyGaming(const CDocProfile&) { pages_.showGaming(); }
+void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason) { ApplyProfile(Channel(), current); }
 
-void CMainKeyboard::ApplyBacklight(const CDocProfile&) { pages_.showBacklight(); }
+void CMainKeyboard::ApplyGaming(const CDocProfile& profile) {
+    CKeyboardHost::ApplyGaming(profile);
+    if (CDocProfile* current = Profiles().Current()) pages_.showGaming(*current);
+}
+
+void CMainKeyboard::ApplyBacklight(const CDocProfile& profile) {
+    CKeyboardHost::ApplyBacklight(profile);
+    if (CDocProfile* current = Profiles().Current()) pages_.showBacklight(*current);
+}

@@ -14,6 +14,7 @@
 #include "actions/Dispatcher.h"
 #include "actions/KeyboardHost.h"
 #include "device/win32/DeviceNotification.h"
+#include "ui/ProfileChangeSteps.h"
 
 class CDocMacroSet;
 class CProfileStrip;
@@ -22,14 +23,14 @@ class IClock;
 // wParam: the step as a signed integer (+1 or -1); lParam 0; result 0.
 constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
 
-class CMainKeyboard final : public CKeyboardHost {
+class CMainKeyboard final : public CKeyboardHost, public IProfileKeyboard {
 public:
     // What the window does for the Fn functions: the pages load the
     // current profile again (which also sends it), and a profile change is
     // announced.
     struct PageHooks {
-        std::function<void()> showBacklight;
-        std::function<void()> showGaming;
+        std::function<void(CDocProfile&)> showBacklight;
+        std::function<void(CDocProfile&)> showGaming;
         std::function<void()> announceProfile;
         // The macro page: recording a macro (not an edit of its event list),
         // and its New and Record buttons for Fn+F9.
@@ -56,7 +57,9 @@ public:
     // WM_BRIGHTNESS_STEP.
     void OnBrightnessStepMessage(WPARAM step);
     // Before a profile's keys are deleted or overwritten.
-    void EndActivations(std::span<CKeyAction> keys) { dispatcher_.EndActivations(keys); }
+    void EndActivations(std::span<CKeyAction> keys) override { dispatcher_.EndActivations(keys); }
+    // A profile became current: it goes to the keyboard as `qornctl apply` sends it.
+    void Apply(const CDocProfile& current, ProfileReason reason) override;
 
     // Fn + digit: the profile strip selects the profile.
     void SelectProfile(const std::u16string& name) override;
@@ -67,7 +70,8 @@ public:
     void NewMacro() override { pages_.newMacro(); }
     void ToggleRecording() override { pages_.toggleRecording(); }
     void StepBrightness(int step) override;
-    // Fn+F10 and the brightness steps: the pages show and send the profile.
+    // Fn+F10 and the brightness steps: the keyboard gets the profile's
+    // setting and its page shows it.
     void ApplyGaming(const CDocProfile& profile) override;
     void ApplyBacklight(const CDocProfile& profile) override;
 

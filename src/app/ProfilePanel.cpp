@@ -116,7 +116,8 @@ bool CProfilePanel::OnEnter() {
 void CProfilePanel::ConfirmName() {
     if (confirming_) return;
     confirming_ = true;
-    if (strip_.Rename(U16(name_.Text()))) ShowProfileList();
+    // The edit's text reached the strip with each change (EN_CHANGE).
+    if (strip_.ConfirmName()) ShowProfileList();
     // Refused: the edit shows the current name again.
     const std::u16string& current = strip_.Profiles().currentName;
     name_.SetText(std::wstring(current.begin(), current.end()));

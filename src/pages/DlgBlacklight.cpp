@@ -53,21 +53,14 @@ void CDlgBlacklight::EnableSettings(bool on) const {
     for (const CSkinRadioBox& effect : effects_) effect.Enable(on);
 }
 
-void CDlgBlacklight::Exchange(bool store) {
-    if (store) {
-        settings_.Store(Controls());
-        return;
-    }
-    // Load has already taken a clamped level into the profile; the controls
-    // show the same values.
-    const std::optional<BacklightControls> shown = settings_.Load();
-    if (!shown) return;
-    switch_.Send(BM_SETCHECK, shown->on ? BST_CHECKED : BST_UNCHECKED);
+void CDlgBlacklight::ShowProfile(CDocProfile& profile) {
+    const BacklightControls shown = CBacklightSettings::Show(profile);
+    switch_.Send(BM_SETCHECK, shown.on ? BST_CHECKED : BST_UNCHECKED);
     switch_.Invalidate(false);
-    EnableSettings(shown->on);
-    slider_.SetPos(shown->level);
-    for (int i = 0; i < 3; ++i) effects_[i].Send(BM_SETCHECK, i == shown->effect ? BST_CHECKED : BST_UNCHECKED);
-    currentEffect_ = shown->effect;
+    EnableSettings(shown.on);
+    slider_.SetPos(shown.level);
+    for (int i = 0; i < 3; ++i) effects_[i].Send(BM_SETCHECK, i == shown.effect ? BST_CHECKED : BST_UNCHECKED);
+    currentEffect_ = shown.effect;
 }
 
 bool CDlgBlacklight::OnCommand(WPARAM wp, LPARAM lp) {

@@ -16,9 +16,10 @@ public:
     // Both must outlive the page.
     CDlgBlacklight(CDocProfileSet& profiles, CDeviceChannel& channel);
 
-    // false: shows the current profile's backlight and sends it to the
-    // keyboard; true: the current profile takes the controls' state.
-    void Exchange(bool store);
+    // The controls show the profile's backlight; nothing is sent.
+    void ShowProfile(CDocProfile& profile);
+    // The profile takes the controls' state.
+    void StoreInto(CDocProfile& profile) const { CBacklightSettings::Store(profile, Controls()); }
     void ApplyLanguage() override;
 
 protected:

@@ -53,18 +53,13 @@ void CDlgGamingMode::EnableBlocking(bool on) const {
     for (const CSkinCheckBox* box : {&altTab_, &altF4_, &winKey_}) box->Enable(on);
 }
 
-void CDlgGamingMode::Exchange(bool store) {
-    if (store) {
-        settings_.Store(Controls());
-        return;
-    }
-    const std::optional<GamingControls> shown = settings_.Load();
-    if (!shown) return;
-    Tick(gaming_, shown->gaming);
-    Tick(altTab_, shown->disableAltTab);
-    Tick(altF4_, shown->disableAltF4);
-    Tick(winKey_, shown->disableWinKey);
-    EnableBlocking(shown->gaming);
+void CDlgGamingMode::ShowProfile(const CDocProfile& profile) {
+    const GamingControls shown = CGamingSettings::Show(profile);
+    Tick(gaming_, shown.gaming);
+    Tick(altTab_, shown.disableAltTab);
+    Tick(altF4_, shown.disableAltF4);
+    Tick(winKey_, shown.disableWinKey);
+    EnableBlocking(shown.gaming);
 }
 
 bool CDlgGamingMode::OnCommand(WPARAM wp, LPARAM lp) {

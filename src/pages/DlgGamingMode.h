@@ -15,9 +15,10 @@ public:
     // Both must outlive the page.
     CDlgGamingMode(CDocProfileSet& profiles, CDeviceChannel& channel);
 
-    // false: shows the current profile's gaming mode and applies it; true:
-    // the current profile takes the check boxes' state.
-    void Exchange(bool store);
+    // The check boxes show the profile's gaming settings; nothing is sent.
+    void ShowProfile(const CDocProfile& profile);
+    // The profile takes the check boxes' state.
+    void StoreInto(CDocProfile& profile) const { CGamingSettings::Store(profile, Controls()); }
     void ApplyLanguage() override;
 
 protected:

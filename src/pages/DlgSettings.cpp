@@ -37,11 +37,6 @@ void CDlgSettings::CreateKeys() {
     }
 }
 
-void CDlgSettings::UpdateKeys(bool save) {
-    if (save) return;
-    if (const CDocProfile* profile = context_.profiles.Current()) ApplyKeysAndGamingFlags(context_.channel, *profile);
-}
-
 CWnd* CDlgSettings::MainWindow() const { return CWnd::FromHandle(GetAncestor(GetSafeHwnd(), GA_ROOT)); }
 
 // Run over the main window, so that it stays disabled and Fn + digit

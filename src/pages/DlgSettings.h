@@ -26,11 +26,6 @@ public:
     // Everything the context names, and `macros`, must outlive the page.
     CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros);
 
-    // false: a profile became current; its key interception goes to the
-    // keyboard, in one upload with the profile's gaming flags. true: before a modified profile is kept by the save
-    // question; the page has nothing to store, as Save already put every
-    // edit into the profile.
-    void UpdateKeys(bool save);
     // The page has no texts.
     void ApplyLanguage() override {}
 

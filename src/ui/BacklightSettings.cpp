@@ -5,25 +5,21 @@
 #include "device/KeyboardCommands.h"
 #include "model/DocProfileSet.h"
 
-std::optional<BacklightControls> CBacklightSettings::Load() {
-    const CDocProfile* profile = profiles_.Current();
-    if (profile == nullptr) return std::nullopt;
-    const BacklightControls shown{profile->backlightOn != 0,
-                                  std::clamp<int>(profile->brightnessLevel, kMinBrightnessLevel, kMaxBrightnessLevel),
-                                  profile->backlightEffect};
-    SendBacklightSwitch(channel_, shown.on);
-    SendBrightnessLevel(channel_, static_cast<uint32_t>(shown.level));
-    SendBacklightEffect(channel_, shown.effect);
-    CommitIfChanged(shown);
+BacklightControls CBacklightSettings::Show(CDocProfile& profile) {
+    const BacklightControls shown{profile.backlightOn != 0,
+                                  std::clamp<int>(profile.brightnessLevel, kMinBrightnessLevel, kMaxBrightnessLevel),
+                                  profile.backlightEffect};
+    if (shown.level != profile.brightnessLevel) {
+        profile.SetModifiedFlag();
+        Store(profile, shown);
+    }
     return shown;
 }
 
-void CBacklightSettings::Store(const BacklightControls& controls) {
-    CDocProfile* profile = profiles_.Current();
-    if (profile == nullptr) return;
-    profile->backlightOn = controls.on ? 1 : 0;
-    profile->brightnessLevel = static_cast<uint8_t>(controls.level);
-    profile->backlightEffect = controls.effect;
+void CBacklightSettings::Store(CDocProfile& profile, const BacklightControls& controls) {
+    profile.backlightOn = controls.on ? 1 : 0;
+    profile.brightnessLevel = static_cast<uint8_t>(controls.level);
+    profile.backlightEffect = controls.effect;
 }
 
 void CBacklightSettings::OnSwitch(const BacklightControls& controls) {
@@ -48,5 +44,5 @@ void CBacklightSettings::CommitIfChanged(const BacklightControls& controls) {
         profile->brightnessLevel == controls.level)
         return;
     profile->SetModifiedFlag();
-    Store(controls);
+    Store(*profile, controls);
 }

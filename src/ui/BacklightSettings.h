@@ -2,13 +2,12 @@
 // The backlight page without its window: what loading a profile sends and
 // shows, what each control sends, and when the profile takes the controls'
 // state. The window reads its controls into BacklightControls, calls these,
-// and shows what Load returns.
+// and shows what Show returns. A profile becoming current reaches the
+// keyboard through ApplyProfile, not through the page.
 //
 // Rules kept here:
-// - Loading sends commands 9, 11 and 10, in this order, whether the
-//   backlight is on or off.
-// - A stored level outside 1..20 (a damaged file) is shown and sent as the
-//   nearest end, and written back into the profile, which is then modified.
+// - A stored level outside 1..20 (a damaged file) is shown as the nearest
+//   end, and written back into the profile, which is then modified.
 // - Every change of a control is sent at once and goes into the profile at
 //   once; the profile is marked modified only when a value really changed.
 // - Everything works on the set's current profile, looked up each time;
@@ -16,9 +15,9 @@
 //
 // User-interface thread only, like the channel.
 #include <cstdint>
-#include <optional>
 
 class CDeviceChannel;
+class CDocProfile;
 class CDocProfileSet;
 
 struct BacklightControls {
@@ -35,11 +34,10 @@ public:
     // Both must outlive this object.
     CBacklightSettings(CDocProfileSet& profiles, CDeviceChannel& channel) : profiles_(profiles), channel_(channel) {}
 
-    // Loads the current profile: sends its backlight and returns what the
-    // controls are to show; nullopt without a current profile.
-    std::optional<BacklightControls> Load();
+    // What the controls are to show for `profile`; nothing is sent.
+    static BacklightControls Show(CDocProfile& profile);
     // The profile takes the controls' state; nothing is sent.
-    void Store(const BacklightControls& controls);
+    static void Store(CDocProfile& profile, const BacklightControls& controls);
 
     void OnSwitch(const BacklightControls& controls);
     void OnEffect(const BacklightControls& controls);

@@ -4,22 +4,15 @@
 #include "device/KeyboardCommands.h"
 #include "model/DocProfileSet.h"
 
-std::optional<GamingControls> CGamingSettings::Load() {
-    const CDocProfile* profile = profiles_.Current();
-    if (profile == nullptr) return std::nullopt;
-    const GamingControls shown{profile->gamingMode != 0, profile->disableAltTab != 0, profile->disableAltF4 != 0,
-                               profile->disableWinKey != 0};
-    OnGamingSwitch(shown);
-    return shown;
+GamingControls CGamingSettings::Show(const CDocProfile& profile) {
+    return {profile.gamingMode != 0, profile.disableAltTab != 0, profile.disableAltF4 != 0, profile.disableWinKey != 0};
 }
 
-void CGamingSettings::Store(const GamingControls& controls) {
-    CDocProfile* profile = profiles_.Current();
-    if (profile == nullptr) return;
-    profile->gamingMode = controls.gaming ? 1 : 0;
-    profile->disableAltTab = controls.disableAltTab ? 1 : 0;
-    profile->disableAltF4 = controls.disableAltF4 ? 1 : 0;
-    profile->disableWinKey = controls.disableWinKey ? 1 : 0;
+void CGamingSettings::Store(CDocProfile& profile, const GamingControls& controls) {
+    profile.gamingMode = controls.gaming ? 1 : 0;
+    profile.disableAltTab = controls.disableAltTab ? 1 : 0;
+    profile.disableAltF4 = controls.disableAltF4 ? 1 : 0;
+    profile.disableWinKey = controls.disableWinKey ? 1 : 0;
 }
 
 void CGamingSettings::OnGamingSwitch(const GamingControls& controls) {
@@ -46,5 +39,5 @@ void CGamingSettings::CommitIfChanged(const GamingControls& controls) {
         (profile->disableAltF4 != 0) == controls.disableAltF4 && (profile->disableWinKey != 0) == controls.disableWinKey)
         return;
     profile->SetModifiedFlag();
-    Store(controls);
+    Store(*profile, controls);
 }

@@ -2,12 +2,13 @@
 // The gaming page without its window: gaming mode is a keyboard command,
 // blocking Alt+Tab and Alt+F4 are flags of the driver's table. The window
 // reads its check boxes into GamingControls, calls these, and shows what
-// Load returns.
+// Show returns. A profile becoming current reaches the keyboard through
+// ApplyProfile, not through the page.
 //
 // Rules kept here:
-// - Loading or switching gaming mode sends command 7, then the Alt+Tab and
-//   the Alt+F4 flag with one upload each; a blocking counts only while
-//   gaming mode is on.
+// - Switching gaming mode sends command 7, then the Alt+Tab and the Alt+F4
+//   flag with one upload each; a blocking counts only while gaming mode is
+//   on.
 // - The Windows-key switch is stored in the profile and never sent.
 // - Every change goes into the profile at once; the profile is marked
 //   modified only when a value really changed.
@@ -15,9 +16,8 @@
 //   profile still changes.
 //
 // User-interface thread only, like the channel.
-#include <optional>
-
 class CDeviceChannel;
+class CDocProfile;
 class CDocProfileSet;
 
 struct GamingControls {
@@ -32,11 +32,10 @@ public:
     // Both must outlive this object.
     CGamingSettings(CDocProfileSet& profiles, CDeviceChannel& channel) : profiles_(profiles), channel_(channel) {}
 
-    // Loads the current profile, applies it and returns what the check
-    // boxes are to show; nullopt without a current profile.
-    std::optional<GamingControls> Load();
+    // What the check boxes are to show for `profile`; nothing is sent.
+    static GamingControls Show(const CDocProfile& profile);
     // The profile takes the check boxes' state; nothing is sent.
-    void Store(const GamingControls& controls);
+    static void Store(CDocProfile& profile, const GamingControls& controls);
 
     void OnGamingSwitch(const GamingControls& controls);
     void OnAltTab(const GamingControls& controls);

@@ -6,6 +6,7 @@
 #include "macro/DocMacroSet.h"
 #include "macro/MacroRecorder.h"
 #include "model/DocProfileSet.h"
+#include "model/NamingRules.h"
 
 namespace {
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
@@ -107,7 +108,7 @@ bool CMacroPageModel::Refused(const std::u16string& name) const {
 
 void CMacroPageModel::SavePage() {
     std::u16string& current = links_.macros.currentName;
-    const std::u16string typed = view_.TypedName();
+    const std::u16string typed = TrimmedName(view_.TypedName());
     const int index = IndexOf(current);
     if (!Refused(typed) && typed != current && links_.macros.Rename(current, typed, links_.profiles) && index >= 0)
         items_[static_cast<std::size_t>(index)] = typed;

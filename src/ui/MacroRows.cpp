@@ -105,6 +105,7 @@ std::optional<int> CMacroRows::Move(int row, int direction) {
 
 MacroRowEdit CMacroRows::BeginEdit(int row) {
     partner_ = FindPartner(row);
+    editPartner_ = partner_;
     captured_ = MacroEvent{};
     if (!Exists(row)) return {};
     const MacroRow& r = rows_[static_cast<std::size_t>(row)];
@@ -130,7 +131,7 @@ void CMacroRows::CommitEdit(int row, const std::u16string& text) {
         return;
     }
     if (text == r.text || captured_.Scan() == 0) return;
-    for (int i : {row, partner_}) {
+    for (int i : {row, editPartner_}) {
         if (!Exists(i) || !rows_[static_cast<std::size_t>(i)].event) continue;
         MacroRow& changed = rows_[static_cast<std::size_t>(i)];
         MacroEvent& e = *changed.event;

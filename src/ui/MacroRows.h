@@ -82,7 +82,9 @@ public:
     // The edit's new text for a captured keystroke, or nullopt when the key
     // has no name or the edit shows it already. Remembers the key.
     std::optional<std::u16string> Capture(const MacroEvent& event, const std::u16string& shown);
-    // Ends the edit of `row` (begun with BeginEdit) with the edit's text.
+    // Ends the edit of `row` (begun with BeginEdit) with the edit's text. A
+    // captured key goes to the pair the edit began on, even when another row
+    // was selected meanwhile (the click that ends the edit selects first).
     void CommitEdit(int row, const std::u16string& text);
 
     // The delay shown in a row ("1500 ms"), and the number read from an edit.
@@ -98,5 +100,7 @@ private:
     const IKeyNames& names_;
     std::vector<MacroRow> rows_;
     int partner_ = -1;
+    // The partner when the edit began.
+    int editPartner_ = -1;
     MacroEvent captured_;
 };

@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
-#include "lang/MultiLanguage.h"
 #include "model/DocProfileSet.h"
-#include "platform/IUserPrompt.h"
 
-std::u16string SaveQuestion(const std::u16string& name) { return u"Are you sure to save '" + name + u"'?"; }
-
-CProfileStrip::CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, Hooks hooks)
-    : profiles_(profiles), prompt_(prompt), hooks_(std::move(hooks)) {}
+CProfileStrip::CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, ProfileSteps steps)
+    : profiles_(profiles), names_(steps.names), change_(profiles, prompt, {steps.pages, steps.keyboard, *this}) {}
 
 void CProfileStrip::Fill() {
     ListInSetOrder();
-    if (!items_.empty()) ProfileChanged();
+    if (!items_.empty()) Change(ProfileReason::StartUp, [this] { return std::optional(profiles_.currentName); });
 }
 
 void CProfileStrip::ListInSetOrder() {
@@ -33,120 +29,63 @@ int CProfileStrip::IndexOf(const std::u16string& name) const {
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
+void CProfileStrip::Change(ProfileReason reason, const CProfileChange::Command& command) {
+    change_.Run(reason, command);
+    selected_ = IndexOf(profiles_.currentName);
+}
+
 void CProfileStrip::Choose(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) return;
-    if (selected_ >= 0 && items_[static_cast<std::size_t>(index)] == items_[static_cast<std::size_t>(selected_)]) return;
-    selected_ = index;
-    ProfileChanged();
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size() || index == selected_) return;
+    // By name: confirming a pending rename may list the items anew.
+    const std::u16string name = items_[static_cast<std::size_t>(index)];
+    Change(ProfileReason::Window, [&name] { return std::optional(name); });
 }
 
-void CProfileStrip::Select(const std::u16string& name) {
-    const int index = IndexOf(name);
-    if (index < 0) return;
-    selected_ = index;
-    ProfileChanged();
-}
-
-bool CProfileStrip::SelectKeepingChanges(const std::u16string& name) {
-    const int index = IndexOf(name);
-    if (index < 0) return false;
-    const std::u16string previous = profiles_.currentName;
-    Leave(previous, false);
-    selected_ = index;
-    ChangeFrom(previous);
+bool CProfileStrip::Select(const std::u16string& name, ProfileReason reason) {
+    if (IndexOf(name) < 0) return false;
+    Change(reason, [&name] { return std::optional(name); });
     return true;
-}
-
-void CProfileStrip::ProfileChanged() { ChangeFrom(profiles_.currentName); }
-
-// Leaves `previous`, then the selected item's profile becomes current.
-void CProfileStrip::ChangeFrom(const std::u16string& previous) {
-    Leave(previous);
-    if (selected_ >= 0) profiles_.currentName = items_[static_cast<std::size_t>(selected_)];
-    CDocProfile* current = profiles_.Current();
-    if (current == nullptr) return;
-    workingCopy_ = *current;
-    if (hooks_.enter) hooks_.enter(*current);
-}
-
-void CProfileStrip::Leave(const std::u16string& name, bool ask) {
-    CDocProfile* profile = profiles_.Find(name);
-    if (profile == nullptr || !profile->IsModified()) return;
-    if (!ask || prompt_.AskYesNo(SaveQuestion(profile->name))) {
-        if (hooks_.store) hooks_.store(*profile);
-    } else {
-        if (hooks_.endActivations) hooks_.endActivations(profile->keys);
-        *profile = workingCopy_;
-    }
-    profile->SetModifiedFlag(false);
-}
-
-void CProfileStrip::AcceleratorChanged(uint32_t index) {
-    CDocProfile* current = profiles_.Current();
-    if (current == nullptr) return;
-    current->accelerator = index;
-    if (index != workingCopy_.accelerator) current->SetModifiedFlag();
-}
-
-void CProfileStrip::NameEdited(const std::u16string& text) {
-    CDocProfile* current = profiles_.Current();
-    if (current != nullptr && text != profiles_.currentName) current->SetModifiedFlag();
 }
 
 bool CProfileStrip::Rename(const std::u16string& text) {
-    if (profiles_.Current() == nullptr || text == profiles_.currentName) return false;
-    if (text.find_first_not_of(u" \t") == std::u16string::npos) {
-        prompt_.Warn(CMultiLanguage::GetText(u"ID_PROFILE_NAME_EMPTY", u"A profile name cannot be empty."));
-        return false;
-    }
-    if (profiles_.Find(text) != nullptr) {
-        prompt_.Warn(CMultiLanguage::GetTextWith(u"ID_PROFILE_NAME_TAKEN", u"A profile named '%s' already exists.", text));
-        return false;
-    }
-    // Moving the map node keeps the profile, and so the key records that
-    // running actions read, where it is.
-    auto node = profiles_.profiles.extract(profiles_.currentName);
-    node.key() = text;
-    node.mapped().name = text;
-    profiles_.profiles.insert(std::move(node));
-    const std::u16string previous = profiles_.currentName;
-    profiles_.currentName = text;
-    workingCopy_.name = text;
-    ListInSetOrder();
-    if (hooks_.renamed) hooks_.renamed(previous, text);
-    return true;
+    change_.EditName(text);
+    return change_.ConfirmName();
 }
 
-void CProfileStrip::SelectAppended(const std::u16string& name) {
-    items_.push_back(name);
-    selected_ = static_cast<int>(items_.size()) - 1;
+void CProfileStrip::Renamed(const std::u16string& from, const std::u16string& to) {
+    ListInSetOrder();
+    names_.Renamed(from, to);
+}
+
+std::optional<std::u16string> CProfileStrip::Appended() {
+    if (IndexOf(profiles_.currentName) < 0) items_.push_back(profiles_.currentName);
+    return profiles_.currentName;
 }
 
 void CProfileStrip::NewProfile() {
-    const std::u16string previous = profiles_.currentName;
-    SelectAppended(profiles_.NewProfile().name);
-    ChangeFrom(previous);
+    Change(ProfileReason::Window, [this] {
+        profiles_.NewProfile();
+        return Appended();
+    });
 }
 
 void CProfileStrip::CopyProfile() {
-    const std::u16string previous = profiles_.currentName;
-    const CDocProfile* copy = profiles_.CopyCurrent();
-    if (copy == nullptr) return;
-    SelectAppended(copy->name);
-    ChangeFrom(previous);
+    Change(ProfileReason::Window, [this]() -> std::optional<std::u16string> {
+        if (profiles_.CopyCurrent() == nullptr) return std::nullopt;
+        return Appended();
+    });
 }
 
 void CProfileStrip::DeleteProfile() {
     if (!CanDelete()) return;
+    change_.DropName();
     const std::u16string removed = profiles_.currentName;
     items_.erase(items_.begin() + selected_);
-    selected_ = std::min(selected_, static_cast<int>(items_.size()) - 1);
-    profiles_.currentName = items_[static_cast<std::size_t>(selected_)];
-    if (CDocProfile* gone = profiles_.Find(removed); gone != nullptr && hooks_.endActivations)
-        hooks_.endActivations(gone->keys);
+    const std::u16string next = items_[static_cast<std::size_t>(std::min<std::size_t>(selected_, items_.size() - 1))];
+    if (CDocProfile* gone = profiles_.Find(removed)) change_.EndActivations(*gone);
     profiles_.RemoveProfile(removed);
-    if (hooks_.removed) hooks_.removed(removed);
-    ProfileChanged();
+    names_.Removed(removed);
+    Change(ProfileReason::Window, [&next] { return std::optional(next); });
 }
 
 bool CProfileStrip::ExportProfile(const std::u16string& path, const DocumentIo& io) {
@@ -154,18 +93,16 @@ bool CProfileStrip::ExportProfile(const std::u16string& path, const DocumentIo& 
 }
 
 bool CProfileStrip::ImportProfile(const std::u16string& path, const DocumentIo& io) {
-    const std::u16string previous = profiles_.currentName;
-    const bool changed = profiles_.Import(path, io, [&](CDocProfile& replaced) {
-        if (hooks_.endActivations) hooks_.endActivations(replaced.keys);
-        // Its unsaved changes are replaced, not offered for saving.
-        if (replaced.name == previous) replaced.SetModifiedFlag(false);
+    bool changed = false;
+    Change(ProfileReason::Window, [&]() -> std::optional<std::u16string> {
+        const std::u16string previous = profiles_.currentName;
+        changed = profiles_.Import(path, io, [&](CDocProfile& replaced) {
+            change_.EndActivations(replaced);
+            // Its unsaved changes are replaced, not offered for saving.
+            if (replaced.name == previous) replaced.SetModifiedFlag(false);
+        });
+        if (!changed) return std::nullopt;
+        return Appended();
     });
-    if (!changed) return false;
-    const int index = IndexOf(profiles_.currentName);
-    if (index < 0)
-        SelectAppended(profiles_.currentName);
-    else
-        selected_ = index;
-    ChangeFrom(previous);
-    return true;
+    return changed;
 }

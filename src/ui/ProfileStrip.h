@@ -1,57 +1,38 @@
 #pragma once
 // The main window's profile strip without its controls: the profile list's
-// items and selection, the working copy of the current profile, and the
-// profile commands. The window forwards its controls' events here and then
-// shows what this holds: Items and Selected in the profile list (the
-// selected item's text on its button), the set's currentName in the name
-// edit, Accelerator in the accelerator list, CanCopy/CanDelete on the
-// buttons.
+// items and selection, and the profile commands. The window forwards its
+// controls' events here and then shows what this holds: Items and Selected
+// in the profile list (the selected item's text on its button), the set's
+// currentName in the name edit, Accelerator in the accelerator list,
+// CanCopy/CanDelete on the buttons.
 //
 // Rules kept here:
-// - After every profile change the current profile is the one the selected
-//   item names, and the working copy is a copy of it as it became current.
-// - Leaving a modified profile asks whether to save it: Yes keeps the
-//   changes (the pages store theirs into it first), No restores the working
-//   copy. Either way it is no longer marked modified.
+// - Every profile change runs through CProfileChange, in its order; after
+//   it the selected item names the current profile.
+// - New, Copy and a newly imported profile are appended to the list; a
+//   rename lists the set again in name order.
 // - Before a profile is deleted or overwritten its running actions are
 //   ended, since their threads read its key records.
 // - Importing over the current profile replaces its unsaved changes
 //   without a save question: the user has just agreed to replace it.
-// - Renaming keeps the profile's settings, accelerator and running
-//   actions; the working copy takes the new name too, so that a later No to
-//   the save question does not bring the old name back.
+// - Delete drops a name typed but not confirmed.
 //
 // User-interface thread only.
 #include <cstdint>
-#include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "model/DocProfile.h"
+#include "model/Document.h"
+#include "ui/ProfileChange.h"
 
-class CDocProfileSet;
-class IUserPrompt;
-
-class CProfileStrip {
+class CProfileStrip final : private IProfileNames {
 public:
-    struct Hooks {
-        // Yes to the save question: the pages store their controls into the profile.
-        std::function<void(CDocProfile&)> store;
-        // The profile became current: the pages and the keyboard apply it.
-        std::function<void(CDocProfile&)> enter;
-        // Ends the actions that read these keys and waits for them.
-        std::function<void(std::span<CKeyAction>)> endActivations;
-        // A profile was renamed (old name, new name), or deleted.
-        std::function<void(const std::u16string&, const std::u16string&)> renamed;
-        std::function<void(const std::u16string&)> removed;
-    };
+    // Everything given must outlive the strip. `steps.names` hears of
+    // renames and removals after the list has followed them.
+    CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, ProfileSteps steps);
 
-    // Both must outlive the strip.
-    CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, Hooks hooks);
-
-    // The list gets the set's names in the set's order; the current profile's
-    // item is selected and the profile change runs.
+    // The list gets the set's names in the set's order and the current
+    // profile becomes current (start-up).
     void Fill();
 
     const CDocProfileSet& Profiles() const { return profiles_; }
@@ -66,25 +47,17 @@ public:
     // The user picked item `index` of the profile list. Picking the item the
     // button already shows changes nothing.
     void Choose(int index);
-    // Selects the item of that name and runs the profile change (Fn + digit);
-    // nothing when the list holds no such name.
-    void Select(const std::u16string& name);
-    // The same for a change the user did not start in the window (the
-    // command line): no save question; the profile left keeps its changes,
-    // as Yes would. False when the list holds no such name.
-    bool SelectKeepingChanges(const std::u16string& name);
-    // The profile change: leaves the current profile, makes the selected one
-    // current and enters it. Also run again for the same profile when the
-    // keyboard comes back.
-    void ProfileChanged();
+    // Makes the profile of that name current for `reason`; false when the
+    // list holds no such name.
+    bool Select(const std::u16string& name, ProfileReason reason);
 
-    void AcceleratorChanged(uint32_t index);
-    // The name edit's text changed; the profile is not renamed.
-    void NameEdited(const std::u16string& text);
-    // The user confirmed the name edit's text: the current profile takes it
-    // and the list shows it in name order. An empty or all-blank name, or
-    // another profile's, is refused with a message saying why. True when
-    // the profile was renamed.
+    void AcceleratorChanged(uint32_t index) { change_.AcceleratorChanged(index); }
+    // The name edit's text changed; the profile is not renamed yet.
+    void NameEdited(const std::u16string& text) { change_.EditName(text); }
+    // Enter in the name edit, or leaving it: the typed name is confirmed.
+    // True when the profile was renamed.
+    bool ConfirmName() { return change_.ConfirmName(); }
+    // A name typed and confirmed at once.
     bool Rename(const std::u16string& text);
 
     void NewProfile();
@@ -97,19 +70,17 @@ public:
     bool ImportProfile(const std::u16string& path, const DocumentIo& io);
 
 private:
+    void Renamed(const std::u16string& from, const std::u16string& to) override;
+    void Removed(const std::u16string& name) override { names_.Removed(name); }
     void ListInSetOrder();
-    void ChangeFrom(const std::u16string& previous);
-    void Leave(const std::u16string& name, bool ask = true);
-    void SelectAppended(const std::u16string& name);
+    void Change(ProfileReason reason, const CProfileChange::Command& command);
+    // Appends the profile the set has just made current.
+    std::optional<std::u16string> Appended();
     int IndexOf(const std::u16string& name) const;
 
     CDocProfileSet& profiles_;
-    IUserPrompt& prompt_;
-    Hooks hooks_;
+    IProfileNames& names_;
+    CProfileChange change_;
     std::vector<std::u16string> items_;
     int selected_ = -1;
-    CDocProfile workingCopy_;
 };
-
-// The question asked before leaving a modified profile.
-std::u16string SaveQuestion(const std::u16string& name);

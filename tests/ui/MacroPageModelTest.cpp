@@ -168,14 +168,14 @@ TEST_F(MacroPageModel, RenamesThatAreRefused) {
     Add({u"Macro1", u"Macro2"});
     macros.currentName = u"Macro2";
     page.Fill();
-    for (const char16_t* typed : {u"", u"macro", u"Macro1", u"MACRO2"}) {
+    for (const char16_t* typed : {u"", u" \u00A0\u200B\uFEFF", u"macro", u"Macro1", u"MACRO2", u"\u3000Macro1\t"}) {
         view.typed = typed;
         page.SavePage();
         EXPECT_EQ(macros.currentName, u"Macro2");
     }
-    view.typed = u"Macro10";
+    view.typed = u"\u2009Macro10 ";
     page.SavePage();
-    EXPECT_EQ(page.Items(), (Names{u"Macro1", u"Macro10"}));
+    EXPECT_EQ(page.Items(), (Names{u"Macro1", u"Macro10"})) << "stored trimmed";
 }
 
 TEST_F(MacroPageModel, ExportStoresTheTypedNameAndEditsFirst) {

@@ -127,3 +127,14 @@ TEST_F(MacroRows, KeyCaptureReplacesTheKeyOfBothHalves) {
     EXPECT_EQ(events[2], Key(kSpace, true, 0, true)) << "press and release keep their kinds";
     EXPECT_EQ(events[1], Key(kC, false, 10));
 }
+
+// The click that ends a capture selects its row before the edit commits.
+TEST_F(MacroRows, KeyCaptureCommitsToThePairItBeganOnWhenAnotherRowIsSelected) {
+    rows.SetEvents({Key(kX, false), Key(kX, true), Key(kZ, false), Key(kZ, true)});
+    rows.BeginEdit(0);
+    ASSERT_TRUE(rows.Capture(Key(kC, false), u"X").has_value());
+    rows.Select(2);
+    rows.CommitEdit(0, u"C");
+    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(kC, false), Key(kC, true), Key(kZ, false), Key(kZ, true)}))
+        << "every press keeps its release; none is left held";
+}

@@ -1,7 +1,8 @@
 // The backlight and gaming pages' rules, against the simulated keyboard:
-// what loading and each control send, and when the profile changes.
+// what each control sends, what a profile shows, and when the profile changes.
 #include <gtest/gtest.h>
 
+#include "device/KeyboardCommands.h"
 #include "support/OneProfileLink.h"
 #include "ui/BacklightSettings.h"
 #include "ui/GamingSettings.h"
@@ -21,7 +22,7 @@ protected:
     CGamingSettings gaming{set, channel};
 };
 
-TEST_F(PageSettings, BacklightLoadSendsSwitchBrightnessEffectAndClampsADamagedLevel) {
+TEST_F(PageSettings, BacklightOfAProfileMadeCurrentIsSentWholeAndADamagedLevelShownClamped) {
     const struct {
         const char* name;
         uint32_t on;
@@ -43,20 +44,21 @@ TEST_F(PageSettings, BacklightLoadSendsSwitchBrightnessEffectAndClampsADamagedLe
         Current().backlightEffect = c.effect;
         Current().SetModifiedFlag(false);
         keyboard.ClearLog();
-        const std::optional<BacklightControls> shown = backlight.Load();
-        ASSERT_TRUE(shown);
-        EXPECT_EQ(shown->on, c.on != 0);
-        EXPECT_EQ(shown->level, c.shownLevel);
-        EXPECT_EQ(ReceivedCommands(keyboard),
-                  (CommandList{{9, static_cast<int>(c.on)}, {11, c.sentValue}, {10, c.effect}}));
+        ApplyProfile(channel, Current());
+        const BacklightControls shown = CBacklightSettings::Show(Current());
+        EXPECT_EQ(shown.on, c.on != 0);
+        EXPECT_EQ(shown.level, c.shownLevel);
+        EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{9, static_cast<int>(c.on)},
+                                                           {11, c.sentValue},
+                                                           {10, c.effect},
+                                                           {7, static_cast<int>(Current().gamingMode)}}));
         EXPECT_EQ(Current().brightnessLevel, c.shownLevel) << "the clamped level is written back";
         EXPECT_EQ(Current().IsModified(), c.modified);
     }
 }
 
 TEST_F(PageSettings, BacklightControlsSendAtOnceAndMarkOnlyRealChanges) {
-    BacklightControls c = *backlight.Load();
-    keyboard.ClearLog();
+    BacklightControls c = CBacklightSettings::Show(Current());
 
     backlight.OnEffect(c);  // the effect already selected
     EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{10, 0}}));
@@ -79,10 +81,12 @@ TEST_F(PageSettings, BacklightControlsSendAtOnceAndMarkOnlyRealChanges) {
     EXPECT_EQ(Current().backlightEffect, 2);
 }
 
-TEST_F(PageSettings, GamingLoadAndSwitchSendCommandThenBothFlags) {
+TEST_F(PageSettings, GamingSwitchSendsCommandThenBothFlags) {
     Current().disableAltTab = 1;
     Current().disableAltF4 = 1;
-    GamingControls c = *gaming.Load();
+    GamingControls c = CGamingSettings::Show(Current());
+    ASSERT_TRUE(c.gaming);
+    gaming.OnGamingSwitch(c);
     EXPECT_EQ(ReceivedCommands(keyboard), (CommandList{{7, 1}}));
     EXPECT_EQ(UploadedFlags(), (std::vector<int>{2, 3})) << "Alt+Tab first, then Alt+F4";
     EXPECT_FALSE(Current().IsModified());
@@ -98,7 +102,8 @@ TEST_F(PageSettings, GamingLoadAndSwitchSendCommandThenBothFlags) {
 }
 
 TEST_F(PageSettings, GamingBlockingsUploadOneFlagAndTheWindowsKeyIsOnlyStored) {
-    GamingControls c = *gaming.Load();
+    GamingControls c = CGamingSettings::Show(Current());
+    gaming.OnGamingSwitch(c);
     EXPECT_EQ(UploadedFlags(), (std::vector<int>{0})) << "a default profile blocks nothing; sent once";
     EXPECT_TRUE(c.disableWinKey);
     keyboard.ClearLog();

@@ -30,14 +30,20 @@ protected:
 
     CDocProfileSet set;
     Names entered, stored, ended;
-    CProfileStrip strip{set, prompt,
-                        CProfileStrip::Hooks{[this](CDocProfile& p) { stored.push_back(p.name); },
-                                             [this](CDocProfile& p) { entered.push_back(p.name); },
-                                             [this](std::span<CKeyAction> keys) {
-                                                 for (const auto& [name, p] : set.profiles)
-                                                     if (p.keys.data() == keys.data()) ended.push_back(name);
-                                             },
-                                             {}, {}}};
+    struct Steps final : IProfilePages, IProfileKeyboard, IProfileNames {
+        explicit Steps(ProfileStrip& t) : test(t) {}
+        void StoreInto(CDocProfile& p) override { test.stored.push_back(p.name); }
+        void ShowProfile(CDocProfile& p, ProfileReason) override { test.entered.push_back(p.name); }
+        void EndActivations(std::span<CKeyAction> keys) override {
+            for (const auto& [name, p] : test.set.profiles)
+                if (p.keys.data() == keys.data()) test.ended.push_back(name);
+        }
+        void Apply(const CDocProfile&, ProfileReason) override {}
+        void Renamed(const std::u16string&, const std::u16string&) override {}
+        void Removed(const std::u16string&) override {}
+        ProfileStrip& test;
+    } steps{*this};
+    CProfileStrip strip{set, prompt, ProfileSteps{steps, steps, steps}};
 };
 
 TEST_F(ProfileStrip, FillListsTheSetAndEntersTheCurrentProfileByExactName) {
@@ -52,9 +58,9 @@ TEST_F(ProfileStrip, FillListsTheSetAndEntersTheCurrentProfileByExactName) {
     EXPECT_EQ(entered.size(), 1u);
     strip.Choose(2);
     ExpectCurrent(u"Work");
-    strip.Select(u"Game 2");
+    strip.Select(u"Game 2", ProfileReason::FnDigit);
     ExpectCurrent(u"Game 2");
-    strip.Select(u"Nobody");
+    strip.Select(u"Nobody", ProfileReason::FnDigit);
     ExpectCurrent(u"Game 2");
     EXPECT_TRUE(prompt.questions.empty());
 }
@@ -132,7 +138,9 @@ TEST_F(ProfileStrip, RenameRefusesBlankAndTakenNamesAndIgnoresTheSameName) {
     } refused[] = {
         {u"", u"A profile name cannot be empty."},
         {u" \t  ", u"A profile name cannot be empty."},
+        {u"\u00A0\u2003\u200B\uFEFF\u3000", u"A profile name cannot be empty."},
         {u"Beta", u"A profile named 'Beta' already exists."},
+        {u"\u00A0Beta\n", u"A profile named 'Beta' already exists."},
     };
     for (const auto& r : refused) {
         prompt.warnings.clear();
@@ -144,7 +152,10 @@ TEST_F(ProfileStrip, RenameRefusesBlankAndTakenNamesAndIgnoresTheSameName) {
     EXPECT_TRUE(prompt.warnings.empty());
     EXPECT_EQ(strip.Items(), (Names{u"Alpha", u"Beta"}));
     EXPECT_EQ(set.currentName, u"Alpha");
-    EXPECT_TRUE(strip.Rename(u"beta")) << "names differ by case";
+    EXPECT_FALSE(strip.Rename(u" Alpha\u200B"));
+    EXPECT_TRUE(prompt.warnings.empty());
+    EXPECT_TRUE(strip.Rename(u"\u2002beta ")) << "names differ by case";
+    EXPECT_EQ(set.currentName, u"beta") << "stored trimmed";
 }
 
 TEST_F(ProfileStrip, DeleteSelectsTheNeighbourAndEndsTheDeletedProfilesActions) {
@@ -243,8 +254,8 @@ TEST_F(ProfileStrip, ExportSavesTheCurrentProfileAndClearsItsMark) {
 TEST_F(ProfileStrip, ASwitchFromOutsideKeepsTheChangesWithoutAsking) {
     Start({u"Alpha", u"Beta"}, u"Alpha");
     strip.AcceleratorChanged(6);
-    EXPECT_FALSE(strip.SelectKeepingChanges(u"Nobody"));
-    ASSERT_TRUE(strip.SelectKeepingChanges(u"Beta"));
+    EXPECT_FALSE(strip.Select(u"Nobody", ProfileReason::Automatic));
+    ASSERT_TRUE(strip.Select(u"Beta", ProfileReason::Automatic));
     EXPECT_TRUE(prompt.questions.empty());
     EXPECT_EQ(stored, Names{u"Alpha"}) << "the pages store theirs, as Yes would";
     EXPECT_EQ(set.Find(u"Alpha")->accelerator, 6u);
