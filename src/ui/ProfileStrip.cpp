@@ -9,41 +9,37 @@ CProfileStrip::CProfileStrip(CDocProfileSet& profiles, IUserPrompt& prompt, Prof
 
 void CProfileStrip::Fill() {
     ListInSetOrder();
-    if (!items_.empty()) Change(ProfileReason::StartUp, [this] { return std::optional(profiles_.currentName); });
+    if (!items_.empty()) change_.Run(ProfileReason::StartUp, [this] { return std::optional(profiles_.currentName); });
 }
 
 void CProfileStrip::ListInSetOrder() {
     items_.clear();
     for (const auto& entry : profiles_.profiles) items_.push_back(entry.first);
-    // An exact search: a prefix search could pick "Game 2" for "Game".
-    selected_ = IndexOf(profiles_.currentName);
 }
+
+int CProfileStrip::Selected() const { return IndexOf(profiles_.currentName); }
 
 uint32_t CProfileStrip::Accelerator() const {
     const auto it = profiles_.profiles.find(profiles_.currentName);
     return it == profiles_.profiles.end() ? 0 : it->second.accelerator;
 }
 
+// An exact search: a prefix search could pick "Game 2" for "Game".
 int CProfileStrip::IndexOf(const std::u16string& name) const {
     const auto it = std::find(items_.begin(), items_.end(), name);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-void CProfileStrip::Change(ProfileReason reason, const CProfileChange::Command& command) {
-    change_.Run(reason, command);
-    selected_ = IndexOf(profiles_.currentName);
-}
-
 void CProfileStrip::Choose(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size() || index == selected_) return;
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size() || index == Selected()) return;
     // By name: confirming a pending rename may list the items anew.
     const std::u16string name = items_[static_cast<std::size_t>(index)];
-    Change(ProfileReason::Window, [&name] { return std::optional(name); });
+    change_.Run(ProfileReason::Window, [&name] { return std::optional(name); });
 }
 
 bool CProfileStrip::Select(const std::u16string& name, ProfileReason reason) {
     if (IndexOf(name) < 0) return false;
-    Change(reason, [&name] { return std::optional(name); });
+    change_.Run(reason, [&name] { return std::optional(name); });
     return true;
 }
 
@@ -63,14 +59,14 @@ std::optional<std::u16string> CProfileStrip::Appended() {
 }
 
 void CProfileStrip::NewProfile() {
-    Change(ProfileReason::Window, [this] {
+    change_.Run(ProfileReason::Window, [this] {
         profiles_.NewProfile();
         return Appended();
     });
 }
 
 void CProfileStrip::CopyProfile() {
-    Change(ProfileReason::Window, [this]() -> std::optional<std::u16string> {
+    change_.Run(ProfileReason::Window, [this]() -> std::optional<std::u16string> {
         if (profiles_.CopyCurrent() == nullptr) return std::nullopt;
         return Appended();
     });
@@ -80,12 +76,13 @@ void CProfileStrip::DeleteProfile() {
     if (!CanDelete()) return;
     change_.DropName();
     const std::u16string removed = profiles_.currentName;
-    items_.erase(items_.begin() + selected_);
-    const std::u16string next = items_[static_cast<std::size_t>(std::min<std::size_t>(selected_, items_.size() - 1))];
+    const std::size_t at = static_cast<std::size_t>(Selected());
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
+    const std::u16string next = items_[std::min(at, items_.size() - 1)];
     if (CDocProfile* gone = profiles_.Find(removed)) change_.EndActivations(*gone);
     profiles_.RemoveProfile(removed);
     names_.Removed(removed);
-    Change(ProfileReason::Window, [&next] { return std::optional(next); });
+    change_.Run(ProfileReason::Window, [&next] { return std::optional(next); });
 }
 
 bool CProfileStrip::ExportProfile(const std::u16string& path, const DocumentIo& io) {
@@ -94,7 +91,7 @@ bool CProfileStrip::ExportProfile(const std::u16string& path, const DocumentIo& 
 
 bool CProfileStrip::ImportProfile(const std::u16string& path, const DocumentIo& io) {
     bool changed = false;
-    Change(ProfileReason::Window, [&]() -> std::optional<std::u16string> {
+    change_.Run(ProfileReason::Window, [&]() -> std::optional<std::u16string> {
         const std::u16string previous = profiles_.currentName;
         changed = profiles_.Import(path, io, [&](CDocProfile& replaced) {
             change_.EndActivations(replaced);

@@ -7,8 +7,8 @@
 // CanCopy/CanDelete on the buttons.
 //
 // Rules kept here:
-// - Every profile change runs through CProfileChange, in its order; after
-//   it the selected item names the current profile.
+// - Every profile change runs through CProfileChange, in its order; the
+//   selected item is always the one naming the current profile.
 // - New, Copy and a newly imported profile are appended to the list; a
 //   rename lists the set again in name order.
 // - Before a profile is deleted or overwritten its running actions are
@@ -37,10 +37,10 @@ public:
 
     const CDocProfileSet& Profiles() const { return profiles_; }
     const std::vector<std::u16string>& Items() const { return items_; }
-    // The selected item's index, -1 when none is.
-    int Selected() const { return selected_; }
-    bool CanCopy() const { return selected_ >= 0; }
-    bool CanDelete() const { return selected_ >= 0 && items_.size() >= 2; }
+    // The selected item's index: the current profile's, -1 when none is.
+    int Selected() const;
+    bool CanCopy() const { return Selected() >= 0; }
+    bool CanDelete() const { return Selected() >= 0 && items_.size() >= 2; }
     // The current profile's accelerator (the accelerator list's index); 0 without one.
     uint32_t Accelerator() const;
 
@@ -73,7 +73,6 @@ private:
     void Renamed(const std::u16string& from, const std::u16string& to) override;
     void Removed(const std::u16string& name) override { names_.Removed(name); }
     void ListInSetOrder();
-    void Change(ProfileReason reason, const CProfileChange::Command& command);
     // Appends the profile the set has just made current.
     std::optional<std::u16string> Appended();
     int IndexOf(const std::u16string& name) const;
@@ -82,5 +81,4 @@ private:
     IProfileNames& names_;
     CProfileChange change_;
     std::vector<std::u16string> items_;
-    int selected_ = -1;
 };

@@ -55,8 +55,9 @@ TEST_F(ProfileCommandLine, ASecondCopySwitchesTheRunningOneAndAnUnknownNameChang
     EXPECT_NE(FindCommand(log, 11, 255), kNotFound) << "Beta's brightness reaches the keyboard";
     EXPECT_EQ(watch_.State().brightness, 255);
     wchar_t shown[64] = {};
-    GetWindowTextW(GetDlgItem(main, 1024), shown, 64);
-    EXPECT_STREQ(shown, L"Beta") << "the profile list follows";
+    // The list shows the profile right after the keyboard has it.
+    EXPECT_TRUE(WaitFor([&] { return GetWindowTextW(GetDlgItem(main, 1024), shown, 64) && shown == std::wstring(L"Beta"); }, 2s))
+        << "the profile list follows";
     EXPECT_FALSE(IsWindowVisible(main)) << "the running copy stays in the tray";
     // The notification area shows the balloon after a moment of its own.
     EXPECT_TRUE(WaitFor([] { return VisibleBalloon() != nullptr; }, 5s)) << "a balloon names the profile";

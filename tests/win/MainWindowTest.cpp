@@ -69,14 +69,14 @@ TEST_F(MainWindow, ProfileButtonsChangeTheSavedProfileSet) {
     EXPECT_EQ(NameText(main_), L"Profile2");
     EXPECT_TRUE(Enabled(main_, kDelete));
 
-    // An edited name marks the profile; leaving it asks, and No keeps its name.
+    // A name typed but not confirmed is confirmed by the next change, which
+    // then asks about the profile under that name; No keeps the name.
     SendMessageW(NameEdit(main_), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Racing"));
     PostMessageW(main_, WM_COMMAND, kCopy, 0);
-    EXPECT_EQ(AnswerMessageBox(5000ms, IDNO), L"Are you sure to save 'Profile2'?");
+    EXPECT_EQ(AnswerMessageBox(5000ms, IDNO), L"Are you sure to save 'Racing'?");
     for (int i = 0; i < 100 && NameText(main_) == L"Racing"; ++i) Sleep(20);
     const std::wstring copy = NameText(main_);
-    EXPECT_EQ(copy.rfind(L"Profile2", 0), 0u);
-    EXPECT_NE(copy, L"Profile2");
+    EXPECT_EQ(copy, L"Racing(Copy)");
     Exit();
 
     CDocProfileSet saved;
@@ -86,7 +86,7 @@ TEST_F(MainWindow, ProfileButtonsChangeTheSavedProfileSet) {
     ASSERT_TRUE(saved.OnOpenDocument(std::u16string(path.begin(), path.end()), DocumentIo{files, prompt}));
     std::vector<std::u16string> names;
     for (const auto& entry : saved.profiles) names.push_back(entry.first);
-    EXPECT_EQ(names, (std::vector<std::u16string>{u"Profile1", u"Profile2", std::u16string(copy.begin(), copy.end())}));
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Profile1", u"Racing", u"Racing(Copy)"}));
     EXPECT_EQ(saved.currentName, std::u16string(copy.begin(), copy.end()));
 }
 
