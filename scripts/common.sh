@@ -33,7 +33,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake args...]
+# configure_and_build DIR [cmake args...]; with TARGETS set, builds only
+# those targets.
 configure_and_build() {
     local dir=$1
     shift
@@ -43,7 +44,8 @@ configure_and_build() {
             return 1
         }
     fi
-    ninja -C "$dir" >"$dir.build.log" 2>&1 || {
+    # shellcheck disable=SC2086
+    ninja -C "$dir" ${TARGETS:-} >"$dir.build.log" 2>&1 || {
         grep -E -A5 'error|FAILED' "$dir.build.log" | head -80 >&2
         return 1
     }
