@@ -94,6 +94,7 @@ TEST_F(KbModelTest, WriteEchoesTheEnvelopeAndReadConfirmsCommand) {
     ASSERT_EQ(write.result, KB_DONE);
     EXPECT_EQ(write.out, kWriteCmd9Val1);
     EXPECT_EQ(State().told, 0) << "a write alone does not change the keyboard";
+    EXPECT_EQ(Log(0).at(0).taken, 0) << "nor is it taken";
 
     Bytes expected = Envelope(false, 0, 0);
     expected[14] = 2;
@@ -112,6 +113,7 @@ TEST_F(KbModelTest, WriteEchoesTheEnvelopeAndReadConfirmsCommand) {
     EXPECT_EQ(log[0].command, 9);
     EXPECT_EQ(log[0].value, 1);
     EXPECT_EQ(log[0].timeMs, 1234u);
+    EXPECT_EQ(log[0].taken, 1) << "the read reply took it";
 }
 
 TEST_F(KbModelTest, EveryCommandLandsInItsOwnStateField) {
@@ -165,7 +167,9 @@ TEST_F(KbModelTest, BusyFaultAnswersStatusOneThenConfirmsTheRetry) {
     EXPECT_EQ(Exchange(7, 1), 2);
     EXPECT_EQ(State().gaming, 1);
     EXPECT_EQ(State().faultMode, uint32_t(KBSIM_FAULT_NONE)) << "the fault is used up";
-    EXPECT_EQ(Log(0).size(), 3u) << "every write the keyboard received is logged";
+    const auto log = Log(0);
+    ASSERT_EQ(log.size(), 3u) << "every write the keyboard received is logged";
+    EXPECT_EQ(log[0].taken + log[1].taken + log[2].taken, 1) << "only the confirmed one is taken";
 }
 
 TEST_F(KbModelTest, WrongEchoAndSilenceLeaveTheKeyboardUntold) {

@@ -81,6 +81,7 @@ static void Reply(KbModel* model, uint8_t* packet) {
     default:
         packet[0] = 2;
         ApplyCommand(&model->state, packet[1], packet[2]);
+        model->log[model->writtenAt % KBSIM_LOG_CAPACITY].taken = 1;
         break;
     }
     model->hasWritten = 0;
@@ -96,6 +97,7 @@ static KbResult FeatureReport(KbModel* model, int isWrite, const uint8_t* in, si
     if (RequestFails(model)) return KB_FAILED;
     if (isWrite) {
         KbSimLogEntry* entry = AppendLog(model, KBSIM_LOG_COMMAND, nowMs);
+        model->writtenAt = model->state.logNext - 1;
         memcpy(model->written, env + KB_PACKET_OFFSET, 4);
         model->hasWritten = 1;
         entry->command = model->written[1];

@@ -43,6 +43,7 @@ typedef struct KbModel {
     /* The packet of the last feature-report write, answered by the next read. */
     uint8_t written[4];
     int hasWritten;
+    uint32_t writtenAt; /* the log position of the command written */
     uint8_t queue[KBSIM_QUEUE_CAPACITY][KBSIM_REPORT_SIZE];
     uint32_t queueHead;
     KbSimLogEntry log[KBSIM_LOG_CAPACITY];

@@ -87,7 +87,8 @@ typedef struct KbSimLogEntry {
     uint8_t gamingFlags;  /* upload */
     uint8_t modifierMask; /* upload: table entry 255 */
     uint8_t reserved;     /* upload */
-    uint8_t pad[2];
+    uint8_t taken;        /* command: confirmed and taken into the state */
+    uint8_t pad[1];
     uint8_t intercept[32]; /* upload: bit n set = table entry n (n < 255) is not 0 */
 } KbSimLogEntry;
 

@@ -37,6 +37,5 @@ constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 std::size_t FindCommand(const KeyboardLog& log, uint8_t command, uint8_t value, std::size_t from = 0);
 
 // Whether the keyboard has taken the command at `at` into its state: it logs
-// a command when written and takes it when the program reads the reply, and
-// the program sends nothing else before that.
-inline bool Taken(const KeyboardLog& log, std::size_t at) { return at != kNotFound && at + 1 < log.size(); }
+// a command when written and takes it when the program reads the reply.
+inline bool Taken(const KeyboardLog& log, std::size_t at) { return at != kNotFound && log[at].taken != 0; }
