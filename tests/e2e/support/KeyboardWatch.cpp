@@ -17,9 +17,11 @@ void KeyboardWatch::Mark() { mark_ = State().logNext; }
 
 KeyboardLog KeyboardWatch::WaitUntil(const std::function<bool(const KeyboardLog&)>& done, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
-    KeyboardLog log;
-    uint32_t next = mark_;
     for (;;) {
+        // Read whole each time: an entry read before its reply was taken
+        // changes afterwards.
+        KeyboardLog log;
+        uint32_t next = mark_;
         if (keyboard_.ReadLog(next, log, next)) throw std::runtime_error("cannot read the simulated keyboard's log");
         if (done(log) || GetTickCount64() >= end) return log;
         Sleep(20);
