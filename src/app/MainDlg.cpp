@@ -1,7 +1,5 @@
 #include "app/MainDlg.h"
 
-#include <algorithm>
-
 #include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
@@ -27,9 +25,9 @@ CMainDlg::CMainDlg()
                 CMainKeyboard::PageHooks{[this](CDocProfile& p) { backlightPage_.ShowProfile(p); },
                                          [this](CDocProfile& p) { gamingPage_.ShowProfile(p); },
                                          [this] { AnnounceProfile(); },
-                                         [this] { return Made(macroPage_) && macroPage_.IsRecording(); },
-                                         [this] { Make(macroPage_).NewMacro(); },
-                                         [this] { Make(macroPage_).ToggleRecording(); }}),
+                                         [this] { return macroPage_.IsRecording(); },
+                                         [this] { macroPage_.NewMacro(); },
+                                         [this] { macroPage_.ToggleRecording(); }}),
       keyboardPage_(KeyAssignmentContext{CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
                                          [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }},
                     CMainApp::Current().MacroSet()),
@@ -42,17 +40,16 @@ CMainDlg::CMainDlg()
 }
 
 void CMainDlg::StoreInto(CDocProfile& left) {
-    // The keyboard page has nothing to store: Save put every key into the
-    // profile. A page not made yet holds nothing the profile does not.
-    if (Made(backlightPage_)) backlightPage_.StoreInto(left);
-    if (Made(gamingPage_)) gamingPage_.StoreInto(left);
+    // The keyboard page has nothing to store: Save put every key into the profile.
+    backlightPage_.StoreInto(left);
+    gamingPage_.StoreInto(left);
 }
 
 void CMainDlg::ShowProfile(CDocProfile& current, ProfileReason reason) {
     // A change the user asked for ends the profile the foreground program chose.
     if (IsUsersChoice(reason) || reason == ProfileReason::CommandLine) autoSwitch_.OnUserChange();
-    if (Made(backlightPage_)) backlightPage_.ShowProfile(current);
-    if (Made(gamingPage_)) gamingPage_.ShowProfile(current);
+    backlightPage_.ShowProfile(current);
+    gamingPage_.ShowProfile(current);
     panel_.Show();
 }
 
@@ -75,6 +72,7 @@ BOOL CMainDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
     PlaceControls();
+    CreatePages();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
     links_.Load();
@@ -100,34 +98,26 @@ void CMainDlg::PlaceControls() {
     panel_.Attach(*this);
 }
 
-std::array<CSkinDialog*, 4> CMainDlg::Pages() {
-    return {&keyboardPage_, &macroPage_, &backlightPage_, &gamingPage_};
+// Children at fixed positions; the keyboard page shows first.
+void CMainDlg::CreatePages() {
+    const struct {
+        CSkinDialog& page;
+        int x, y;
+    } pages[] = {{keyboardPage_, 282, 160}, {macroPage_, 292, 155}, {backlightPage_, 280, 160}, {gamingPage_, 280, 160}};
+    for (const auto& p : pages) {
+        p.page.Create(GetSafeHwnd());
+        SetWindowPos(p.page.GetSafeHwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        p.page.Show(SW_HIDE);
+    }
+    ShowPage(keyboardPage_);
 }
 
-// A child at its fixed place, hidden, in the chosen language and showing
-// the current profile: a page is made when first needed, so that a program
-// waiting in the tray holds none of their windows and images.
-template <class Page>
-Page& CMainDlg::Make(Page& page) {
-    if (Made(page)) return page;
-    static constexpr POINT kPlaces[] = {{282, 160}, {292, 155}, {280, 160}, {280, 160}};
-    const auto pages = Pages();
-    const POINT at = kPlaces[std::find(pages.begin(), pages.end(), &page) - pages.begin()];
-    page.Create(GetSafeHwnd());
-    SetWindowPos(page.GetSafeHwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    page.Show(SW_HIDE);
-    page.SetLanguage(languageName);
-    if constexpr (requires(CDocProfile& p) { page.ShowProfile(p); })
-        if (CDocProfile* current = CMainApp::Current().ProfileSet().Current()) page.ShowProfile(*current);
-    return page;
-}
-
-template <class Page>
-void CMainDlg::ShowPage(Page& page) {
+void CMainDlg::ShowPage(CSkinDialog& page) {
     if (currentPage_ == &page) return;
-    currentPage_ = &Make(page);
-    for (CSkinDialog* p : Pages())
-        if (Made(*p)) p->Show(p == currentPage_ ? SW_SHOW : SW_HIDE);
+    currentPage_ = &page;
+    for (CSkinDialog* p : {static_cast<CSkinDialog*>(&keyboardPage_), static_cast<CSkinDialog*>(&macroPage_),
+                           static_cast<CSkinDialog*>(&backlightPage_), static_cast<CSkinDialog*>(&gamingPage_)})
+        p->Show(p == &page ? SW_SHOW : SW_HIDE);
 }
 
 void CMainDlg::ApplyLanguage() {
@@ -142,14 +132,10 @@ void CMainDlg::ApplyLanguage() {
     backlightButton_.SetText(LocalText(u"IDC_BTN_BLACKLIGHT", u"Blacklight"));
     gamingButton_.SetText(LocalText(u"IDC_BTN_GAMING_MODE", u"Gaming Mode"));
     panel_.ApplyLanguage();
-    // A page made later takes the language then.
-    const auto follow = [this](auto& page) {
-        if (Made(page)) page.SetLanguage(languageName);
-    };
-    follow(keyboardPage_);
-    follow(macroPage_);
-    follow(backlightPage_);
-    follow(gamingPage_);
+    keyboardPage_.SetLanguage(languageName);
+    macroPage_.SetLanguage(languageName);
+    backlightPage_.SetLanguage(languageName);
+    gamingPage_.SetLanguage(languageName);
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -174,7 +160,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(icon_);
     case WM_ENDSESSION:
-        if (Made(macroPage_)) macroPage_.Store();
+        macroPage_.Store();
         CMainApp::Current().SaveDocuments();
         return 0;
     case WM_DESTROY:
@@ -295,7 +281,6 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wp, LPARAM lp) {
     switch (lp) {
     case WM_LBUTTONDBLCLK:
         shown_ = true;
-        if (currentPage_ == nullptr) ShowPage(keyboardPage_);  // the page shown first
         Show(SW_SHOWNORMAL);
         tray_->Delete();
         break;
@@ -322,7 +307,7 @@ void CMainDlg::ShowTrayMenu() {
 void CMainDlg::Exit() {
     exiting_ = true;
     // What the macro page shows goes into the macro set before it is saved.
-    if (Made(macroPage_)) macroPage_.Store();
+    macroPage_.Store();
     CSkinDialog::OnCancel();
     exiting_ = false;
 }

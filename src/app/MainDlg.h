@@ -4,7 +4,6 @@
 // and only Exit in the tray menu ends its modal run. It receives everything
 // that comes from the keyboard and shows the texts of the chosen language.
 // It hosts the four configuration pages and shows one at a time.
-#include <array>
 #include <memory>
 #include <string_view>
 
@@ -68,14 +67,9 @@ private:
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
     void PlaceControls();
-    static bool Made(const CSkinDialog& page) { return page.GetSafeHwnd() != nullptr; }
-    std::array<CSkinDialog*, 4> Pages();
-    // The page, made now if it was not yet.
-    template <class Page>
-    Page& Make(Page& page);
+    void CreatePages();
     // The page becomes the one on show; nothing when it already is.
-    template <class Page>
-    void ShowPage(Page& page);
+    void ShowPage(CSkinDialog& page);
 
     bool shown_ = false;
     bool exiting_ = false;

@@ -10,13 +10,13 @@ constexpr RECT kSliderTrack{152, 156, 512, 107};
 }  // namespace
 
 CDlgBlacklight::CDlgBlacklight(CDocProfileSet& profiles, CDeviceChannel& channel)
-    : CSkinDialog(IDD_DLG_BLACKLIGHT), settings_(profiles, channel) {}
-
-// The images load with the window: a page is made when first needed.
-BOOL CDlgBlacklight::OnInitDialog() {
+    : CSkinDialog(IDD_DLG_BLACKLIGHT), settings_(profiles, channel) {
     LoadImages(u"Backlight", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                               SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Backlight");
+}
+
+BOOL CDlgBlacklight::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     PlaceControls(*this, {
         {backlightLabel_, IDC_STATIC_BLACKLIGHT, 53, 62, 92, 23},

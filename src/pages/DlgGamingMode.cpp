@@ -13,13 +13,13 @@ void Tick(CSkinCheckBox& box, bool on) {
 }  // namespace
 
 CDlgGamingMode::CDlgGamingMode(CDocProfileSet& profiles, CDeviceChannel& channel)
-    : CSkinDialog(IDD_DLG_GAMINGMODE), settings_(profiles, channel) {}
-
-// The images load with the window: a page is made when first needed.
-BOOL CDlgGamingMode::OnInitDialog() {
+    : CSkinDialog(IDD_DLG_GAMINGMODE), settings_(profiles, channel) {
     LoadImages(u"Gamingmode", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                                SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Gamingmode");
+}
+
+BOOL CDlgGamingMode::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     PlaceControls(*this, {
         {gamingLabel_, IDC_STATIC_GAMINGMODE, 95, 49, 83, 20},

@@ -14,13 +14,13 @@ std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin()
 }  // namespace
 
 CDlgMacro::CDlgMacro(CDocMacroSet& macros, CDocProfileSet& profiles, CDeviceChannel& channel, const DocumentIo& io)
-    : CSkinDialog(IDD_DLG_MACRO), io_(io), model_({macros, profiles, channel, recorder_}, *this) {}
-
-// The images load with the window: a page is made when first needed.
-BOOL CDlgMacro::OnInitDialog() {
+    : CSkinDialog(IDD_DLG_MACRO), io_(io), model_({macros, profiles, channel, recorder_}, *this) {
     LoadImages(u"Macro", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                           SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Macro");
+}
+
+BOOL CDlgMacro::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     events_.LoadBackground();
     PlaceControls(*this, {

@@ -11,12 +11,12 @@ CDlgSettings::CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& mac
       context_(std::move(context)),
       macros_(macros),
       hint_(context_.profiles),
-      keyButtons_(kSlotCount, nullptr) {}
-
-// The images load with the window: a page is made when first needed.
-BOOL CDlgSettings::OnInitDialog() {
+      keyButtons_(kSlotCount, nullptr) {
     LoadImages(u"Setting", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     SetMaskOf(u"Setting");
+}
+
+BOOL CDlgSettings::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     CreateKeys();
     hint_.Create(GetSafeHwnd());

@@ -11,8 +11,6 @@ void CSkinDialog::AddImage(SkinState state, SharedBitmap image) {
 
 void CSkinDialog::LoadImages(std::u16string_view set, std::initializer_list<SkinState> states) {
     for (SkinState state : states) {
-        // A window made again takes the images afresh, not a second copy.
-        images_[static_cast<std::size_t>(state)].clear();
         const std::u16string path = SkinImagePath(set, state);
         AddImage(state, LoadSkinBitmap(std::wstring(path.begin(), path.end())));
     }
