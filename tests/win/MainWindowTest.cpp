@@ -93,15 +93,15 @@ TEST_F(MainWindow, ProfileButtonsChangeTheSavedProfileSet) {
 
 TEST_F(MainWindow, LanguageButtonSwitchesTextsAndIsRemembered) {
     EXPECT_EQ(ItemText(main_, kProfileLabel), L"Profile");
-    Command(kBacklightPage);  // made before the change, follows it
+    Command(kBacklightPage);
     Command(kKorean);
     wchar_t title[64] = {};
     GetWindowTextW(main_, title, 64);
     EXPECT_STREQ(title, L"Velmora \uAC8C\uC774\uBC0D \uD0A4\uBCF4\uB4DC");
     EXPECT_EQ(ItemText(main_, kProfileLabel), L"\uD504\uB85C\uD544");
     EXPECT_EQ(ItemText(PageWith(main_, 1005, L"msctls_trackbar32"), 1063), L"\uBC1D\uAE30") << "the pages follow";
-    Command(kGamingPage);  // made after it, takes it
-    EXPECT_EQ(ItemText(PageWith(main_, 1065), 1065), L"\uAC8C\uC784 \uBAA8\uB4DC");
+    Command(kGamingPage);
+    EXPECT_EQ(ItemText(PageWith(main_, 1065, L"Static"), 1065), L"\uAC8C\uC784 \uBAA8\uB4DC");
     Exit();
     wchar_t kept[32] = {};
     GetPrivateProfileStringW(L"Language", L"Default", L"", kept, 32, (folder_ + L"lan\\Orvik.ini").c_str());
