@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "actions/StoppableWait.h"
 #include "support/DispatchRig.h"
 
 using namespace code;
@@ -235,4 +236,54 @@ TEST(Dispatcher, MacroIsPlayedAsItWasWhenTheKeyWasPressed) {
     rig.Report({kB});  // created again: plays
     rig.RunUntil(300);
     EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x58"}, {50, "up 0x58"}, {200, "down 0x59"}}));
+}
+
+// ReleaseAll cuts every kind of running activation short where it stands
+// and lets go of what it left down, each key once; nothing is sent after.
+TEST(Dispatcher, ReleaseAllEndsEveryActivationMidPassAndLetsGoOnce) {
+    constexpr uint16_t kShift = 0x10, kCtrl = 0x11;
+    const struct {
+        const char* name;
+        uint32_t kind;
+        uint32_t playMode;
+        std::vector<InputRecord> records;
+        bool keyStaysHeld;
+        uint64_t stopAt;
+        std::vector<std::string> releases;  // sent by ReleaseAll, in order
+    } cases[] = {
+        {"macro holding Shift for 3 s", kKindMacro, kPlayOnce, {::Key(kShift, false), ::Key(kShift, true, 3000)},
+         false, 1010, {"up 0x10"}},
+        {"toggled loop of Z taps", kKindMacro, kPlayToggle, {::Key('Z', false), ::Key('Z', true, 20)}, false, 1010,
+         {"up 0x5A"}},
+        {"five plays", kKindMacro, kPlayMultiTimes, {::Key('Y', false, 100), ::Key('Y', true, 100)}, false, 550,
+         {"up 0x59"}},
+        {"while held", kKindMacro, kPlayWhilePressed, {::Key('X', false), ::Key('X', true, 45)}, true, 1010,
+         {"up 0x58"}},
+        {"shortcut Ctrl+C", kKindShortcut, kPlayOnce,
+         {::Key(kCtrl, false), ::Key('C', false), ::Key('C', true), ::Key(kCtrl, true)}, true, 40,
+         {"up 0x43", "up 0x11"}},
+    };
+    for (const auto& c : cases) {
+        DispatchRig rig;
+        CKeyAction& key = rig.Key(kB);
+        key.kind = c.kind;
+        key.macroName = u"M";
+        key.playMode = c.playMode;
+        key.playCount = 5;
+        rig.macros[u"M"] = Events(c.records);
+        key.shortcutCount = static_cast<uint32_t>(c.records.size());
+        std::copy(c.records.begin(), c.records.end(), key.shortcutInputs.begin());
+        rig.Report({kB});
+        if (!c.keyStaysHeld) rig.Report({});
+        rig.RunUntil(c.stopAt);
+        rig.input.Clear();
+        EXPECT_TRUE(rig.dispatcher.ReleaseAll()) << c.name;
+        EXPECT_EQ(rig.dispatcher.Runner().Running(), 0u) << c.name;
+        EXPECT_LE(rig.clock.NowMs(), c.stopAt + kStopSliceMs) << c.name << ": the pass was not finished";
+        rig.RunUntil(10000);
+        std::vector<std::string> sent;
+        for (const HostEvent& e : rig.input.Events()) sent.push_back(e.what);
+        EXPECT_EQ(sent, c.releases) << c.name;
+        EXPECT_TRUE(rig.input.KeysDown().empty()) << c.name;
+    }
 }
