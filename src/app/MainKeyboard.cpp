@@ -6,6 +6,7 @@
 #include "device/DeviceChannel.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
+#include "macro/win32/Win32KeyboardHook.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
 
@@ -32,12 +33,23 @@ void CMainKeyboard::Attach(HWND window) {
     // waits for this very thread.
     Channel().SetReportReceiver(WindowReportReceiver(window));
     notification_ = RegisterHidNotification(window);
+    crashRelease_.emplace(dispatcher_.Held());
+    // The recorder keeps injected keystrokes: what actions hold goes first.
+    Win32KeyboardHook::SetBeforeInstall([this] { (void)ReleaseAll(); });
 }
 
 void CMainKeyboard::Detach() {
     window_ = nullptr;
     notification_.Reset();
-    dispatcher_.EndAllActivations();
+    Win32KeyboardHook::SetBeforeInstall(nullptr);
+    (void)ReleaseAll();  // at exit there is no later chance for a refused release
+    crashRelease_.reset();
+}
+
+void CMainKeyboard::Reapply() {
+    if (!Channel().IsListening()) Channel().Close();
+    (void)Channel().Open();  // without the keyboard the apply below sends nothing
+    if (!IsRecording()) MakeCurrent();
 }
 
 LRESULT CMainKeyboard::OnDeviceReport(WPARAM report, LPARAM length) {
@@ -50,7 +62,7 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     const std::optional<DeviceInterfaceChange> change = InterfaceChangeOf(event, data);
     if (!change) return;
     if (change->arrived)
-        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { strip_.ProfileChanged(); });
+        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { Reapply(); });
     else
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });

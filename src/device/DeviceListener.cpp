@@ -26,6 +26,11 @@ bool ListenerControl::Stopped() const {
     return stop_;
 }
 
+bool ListenerControl::Finished() const {
+    std::lock_guard lock(m_);
+    return finished_;
+}
+
 void ListenerControl::Finish() {
     std::lock_guard lock(m_);
     finished_ = true;

@@ -26,6 +26,7 @@ public:
     void EndHandover();
     bool Stopped() const;
     void Finish();
+    bool Finished() const;
     // Waits until the listener has finished or is inside a hand-over, which
     // may be blocked on the waiting thread; true if it has finished.
     bool WaitUntilFinishedOrHandingOver();
