@@ -54,6 +54,10 @@ void CMainKeyboard::Reapply() {
 
 LRESULT CMainKeyboard::OnDeviceReport(WPARAM report, LPARAM length) {
     if (window_ == nullptr) return 0;
+    if (length == kLinkLost) {
+        dispatcher_.OnKeyboardRemoved();  // the keys held on the keyboard can no longer be let go
+        return 1;
+    }
     return dispatcher_.OnDeviceReport(reinterpret_cast<const uint8_t*>(report), static_cast<std::size_t>(length));
 }
 

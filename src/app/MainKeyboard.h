@@ -65,7 +65,8 @@ public:
     // is recorded: the keyboard then intercepts nothing.
     void Reapply();
 
-    // WM_DEVICE_REPORT: 1 when the report was processed, else 0.
+    // WM_DEVICE_REPORT: 1 when the report was processed, else 0. A failed
+    // link counts as the keyboard's removal.
     LRESULT OnDeviceReport(WPARAM report, LPARAM length);
     // WM_DEVICECHANGE: the keyboard's interface arriving or going away.
     void OnDeviceChange(WPARAM event, LPARAM data);

@@ -40,6 +40,9 @@ const AwayCase kCases[] = {
      }},
     {"Unplug", [](HWND, ProgramRun&) { return Kbsim("unplug").exitCode == 0; },
      [](HWND) { return Kbsim("plug").exitCode == 0; }},
+    // The link breaks before the removal arrives; the arrival opens it again.
+    {"UnplugBreakingTheLink", [](HWND, ProgramRun&) { return Kbsim("unplug fail").exitCode == 0; },
+     [](HWND) { return Kbsim("plug").exitCode == 0; }},
     {"Exit", [](HWND, ProgramRun& run) { return run.Exit(kProgramTimeoutMs); }, nullptr},
 };
 
