@@ -46,6 +46,17 @@ void CMainKeyboard::Detach() {
     crashRelease_.reset();
 }
 
+void CMainKeyboard::ReapplyAfterResume() {
+    if (HWND window = window_) SetTimer(window, kResumeTimer, kResumeSettleMs, nullptr);
+}
+
+bool CMainKeyboard::OnTimer(WPARAM id) {
+    if (id != kResumeTimer) return false;
+    KillTimer(window_, kResumeTimer);
+    Reapply();
+    return true;
+}
+
 void CMainKeyboard::Reapply() {
     if (!Channel().IsListening()) Channel().Close();
     (void)Channel().Open();  // without the keyboard the apply below sends nothing
@@ -55,7 +66,7 @@ void CMainKeyboard::Reapply() {
 LRESULT CMainKeyboard::OnDeviceReport(WPARAM report, LPARAM length) {
     if (window_ == nullptr) return 0;
     if (length == kLinkLost) {
-        dispatcher_.OnKeyboardRemoved();  // the keys held on the keyboard can no longer be let go
+        dispatcher_.OnKeyboardRemoved();  // no key release can arrive any more
         return 1;
     }
     return dispatcher_.OnDeviceReport(reinterpret_cast<const uint8_t*>(report), static_cast<std::size_t>(length));
@@ -65,11 +76,14 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     if (window_ == nullptr) return;
     const std::optional<DeviceInterfaceChange> change = InterfaceChangeOf(event, data);
     if (!change) return;
-    if (change->arrived)
+    if (change->arrived) {
+        // The keyboard's own return applies the profile: a resume's wait ends.
+        if (IsKeyboardInterface(change->path)) KillTimer(window_, kResumeTimer);
         (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { Reapply(); });
-    else
+    } else {
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
+    }
 }
 
 // Under an open question or dialog the profile stays: a save question's No

@@ -64,6 +64,12 @@ public:
     // happens, so an automatic switch goes on. Nothing is sent while a macro
     // is recorded: the keyboard then intercepts nothing.
     void Reapply();
+    // After resume the keyboard may come back by itself (an arrival): the
+    // profile goes once, with that arrival if it comes within
+    // kResumeSettleMs, else when that time is over.
+    void ReapplyAfterResume();
+    // WM_TIMER: true when it was the resume's wait.
+    bool OnTimer(WPARAM id);
 
     // WM_DEVICE_REPORT: 1 when the report was processed, else 0. A failed
     // link counts as the keyboard's removal.
@@ -89,6 +95,9 @@ public:
     void ApplyBacklight(const CDocProfile& profile) override;
 
 private:
+    static constexpr UINT_PTR kResumeTimer = 0x5152;
+    static constexpr UINT kResumeSettleMs = 1500;
+
     IClock& clock_;
     CProfileStrip& strip_;
     PageHooks pages_;

@@ -20,12 +20,15 @@ std::optional<LRESULT> CSystemEvents::OnMessage(UINT msg, WPARAM wp, LPARAM) {
     switch (msg) {
     case WM_WTSSESSION_CHANGE:
         if (wp == WTS_SESSION_LOCK || wp == WTS_SESSION_LOGOFF) Away();
-        if (wp == WTS_SESSION_UNLOCK) Back();
+        if (wp == WTS_SESSION_UNLOCK) Back(false);
         return 0;
     case WM_POWERBROADCAST:
         if (wp == PBT_APMSUSPEND) Away();
-        if (wp == PBT_APMRESUMEAUTOMATIC) Back();
+        if (wp == PBT_APMRESUMEAUTOMATIC) Back(true);
         return TRUE;
+    case WM_TIMER:
+        if (keyboard_.OnTimer(wp)) return 0;
+        break;
     }
     return std::nullopt;
 }
@@ -33,7 +36,10 @@ std::optional<LRESULT> CSystemEvents::OnMessage(UINT msg, WPARAM wp, LPARAM) {
 // A release refused by the locked desktop stays in the ledger for Back.
 void CSystemEvents::Away() { (void)keyboard_.ReleaseAll(); }
 
-void CSystemEvents::Back() {
+void CSystemEvents::Back(bool resumed) {
     (void)keyboard_.ReleaseAll();  // still refused: the next event tries again
-    keyboard_.Reapply();
+    if (resumed)
+        keyboard_.ReapplyAfterResume();
+    else
+        keyboard_.Reapply();
 }

@@ -31,7 +31,8 @@ public:
 
 private:
     void Away();
-    void Back();
+    // Unlock, or resume (`resumed`), whose apply may wait for the keyboard.
+    void Back(bool resumed);
 
     CMainKeyboard& keyboard_;
     std::function<void()> restoreTray_;

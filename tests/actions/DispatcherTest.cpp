@@ -241,7 +241,7 @@ TEST(Dispatcher, MacroIsPlayedAsItWasWhenTheKeyWasPressed) {
 // ReleaseAll cuts running activations short where they stand (a macro
 // mid-pass, a loop, a shortcut between its records) and lets go of what
 // they left down, each key once; nothing is sent after.
-TEST(Dispatcher, ReleaseAllEndsEveryActivationMidPassAndLetsGoOnce) {
+TEST(DispatcherThread, ReleaseAllEndsEveryActivationMidPassAndLetsGoOnce) {
     const struct {
         uint32_t kind, playMode;
         std::vector<InputRecord> records;

@@ -23,6 +23,8 @@ struct AwayCase {
     std::function<bool(HWND window)> comeBack;  // null: nothing to come back to
 };
 
+void PrintTo(const AwayCase& c, std::ostream* os) { *os << c.name; }
+
 bool Post(HWND window, UINT msg, WPARAM wp) { return PostMessageW(window, msg, wp, 0) != 0; }
 bool Plug(HWND) { return Kbsim("plug").exitCode == 0; }
 
@@ -31,6 +33,9 @@ const AwayCase kCases[] = {
     // The keyboard loses its settings with the power while asleep.
     {"Suspend", [](HWND w, ProgramRun&) { return Post(w, WM_POWERBROADCAST, PBT_APMSUSPEND); },
      [](HWND w) { return !KbSimClient().Unplug(false) && Post(w, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC); }},
+    // Resume, and the keyboard comes back by itself as well: one apply.
+    {"SuspendWithReplug", [](HWND w, ProgramRun&) { return Post(w, WM_POWERBROADCAST, PBT_APMSUSPEND); },
+     [](HWND w) { return Kbsim("unplug").exitCode == 0 && Post(w, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC) && Plug(w); }},
     {"Unplug", [](HWND, ProgramRun&) { return Kbsim("unplug").exitCode == 0; }, Plug},
     {"UnplugBreakingTheLink", [](HWND, ProgramRun&) { return Kbsim("unplug fail").exitCode == 0; }, Plug},
     {"Exit", [](HWND, ProgramRun& run) { return run.Exit(kProgramTimeoutMs); }, nullptr},
@@ -109,11 +114,13 @@ TEST_P(ProgramLetsGo, ReleasesHeldKeysStopsLoopsAndGetsTheProfileBack) {
     if (!GetParam().comeBack) return;
     watch_.Mark();
     ASSERT_TRUE(GetParam().comeBack(main));
-    const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog& l) { return FindCommand(l, 7, 1) != kNotFound; }, 10000);
-    EXPECT_EQ(UploadsBetween(log, 0, log.size()), 1u) << "the profile goes to the keyboard again in one upload";
+    ASSERT_NE(FindCommand(watch_.WaitUntil([](const KeyboardLog& l) { return FindCommand(l, 7, 1) != kNotFound; }, 10000), 7, 1),
+              kNotFound) << "the profile goes to the keyboard again";
     KbSimState s = watch_.State();
     for (const DWORD start = GetTickCount(); !s.gaming && GetTickCount() - start < 5000; s = watch_.State()) Sleep(20);
     EXPECT_TRUE(s.table[kA] && s.table[kB] && s.gaming && s.backlight && s.brightness == 56) << "kbsim state holds it";
+    const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog&) { return false; }, 2000);
+    EXPECT_EQ(UploadsBetween(log, 0, log.size()), 1u) << "in one upload, and only once";
 }
 
 INSTANTIATE_TEST_SUITE_P(AwayEvents, ProgramLetsGo, ::testing::ValuesIn(kCases),
