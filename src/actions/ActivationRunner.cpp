@@ -33,10 +33,13 @@ bool CActivationRunner::Start(CKeyAction& key, Work work) {
     // The finish mark is set inside the tracked work, so a virtual clock
     // sees the waiter find it at the same moment in every run. Tracking
     // starts here, on the starting thread, as the clock requires.
+    // The thread counts as idle again with the same mark: a press that
+    // comes right after an ending must not add a thread for it.
     activation.body = clock_.TrackActivity([this, &activation, work = std::move(work)] {
         work(activation.stop);
         std::lock_guard finished(mutex_);
         activation.done = true;
+        ++idle_;
     });
     queue_.push_back(&activation);
     queued_.notify_one();
@@ -112,6 +115,5 @@ void CActivationRunner::ThreadLoop() {
         body();
         body = nullptr;
         lock.lock();
-        ++idle_;
     }
 }

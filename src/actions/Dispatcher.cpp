@@ -46,7 +46,11 @@ CKeyAction* Slot(CDocProfile& profile, int slot) {
 
 CDispatcher::CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const ActionServices& services,
                          MacroSource macros)
-    : profiles_(profiles), host_(host), services_(services), macros_(std::move(macros)), runner_(services.clock) {}
+    : profiles_(profiles),
+      host_(host),
+      held_(services.input),
+      services_{held_, services.clock, services.host},
+      macros_(std::move(macros)), runner_(services.clock) {}
 
 int CDispatcher::OnDeviceReport(const uint8_t* report, std::size_t length) {
     if (length != kReportSize || report == nullptr) return 0;
@@ -54,6 +58,7 @@ int CDispatcher::OnDeviceReport(const uint8_t* report, std::size_t length) {
     if (profile == nullptr) return 0;
     std::vector<Change> changes = Changes(*profile, report);
     std::copy(report, report + kReportSize, previous_.begin());
+    if (releasing_) return 1;
     if (fnHeld_) {
         if (!host_.IsRecording()) SelectByAccelerator(changes);
         RunFnFunctions(*profile, changes);
@@ -193,4 +198,12 @@ void CDispatcher::OnKeyboardRemoved() {
     if (CDocProfile* profile = profiles_.Current())
         for (CKeyAction& key : profile->keys) key.released = 1;
     previous_.fill(0);
+    (void)ReleaseAll();  // a release the system refused waits for the next call
+}
+
+bool CDispatcher::ReleaseAll() {
+    releasing_ = true;
+    runner_.EndAll();
+    releasing_ = false;
+    return held_.ReleaseAll();
 }

@@ -7,6 +7,9 @@
 // Threads: every member runs on the user-interface thread, one report at a
 // time. Workers and repeats share only the key records' runtime fields and
 // the snapshot of a macro taken here when the press is dispatched.
+//
+// Every input of every action goes through the dispatcher's ledger of held
+// keys (CHeldInput), so that ReleaseAll can let go of what they left down.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +20,7 @@
 
 #include "actions/ActionServices.h"
 #include "actions/ActivationRunner.h"
+#include "actions/HeldInput.h"
 
 class CDocProfile;
 class CDocProfileSet;
@@ -31,7 +35,8 @@ public:
     // The events of the macro of that name now, or null when there is none.
     using MacroSource = std::function<MacroSnapshot(const std::u16string& name)>;
 
-    // Everything given must outlive the dispatcher.
+    // Everything given must outlive the dispatcher. The actions send
+    // through the ledger, which sends to `services.input`.
     CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const ActionServices& services,
                 MacroSource macros);
 
@@ -40,8 +45,18 @@ public:
     int OnDeviceReport(const uint8_t* report, std::size_t length);
 
     // The keyboard went away: every key of the current profile counts as
-    // released and the next report's held keys as newly pressed.
+    // released, the next report's held keys as newly pressed, and
+    // ReleaseAll runs.
     void OnKeyboardRemoved();
+
+    // Ends every activation where it stands (a loop or a macro mid-pass
+    // included) and waits for it, then lets go of everything still held,
+    // newest first. True when every release was taken; what the system
+    // refused stays held and is sent again by the next call. Presses
+    // reported while it waits start nothing, Fn functions included.
+    bool ReleaseAll();
+    // The ledger itself, for a crash handler that cannot wait for activations.
+    CHeldInput& Held() { return held_; }
 
     // Ends the activations that read these keys and waits for them: a
     // profile's keys before the profile is deleted or overwritten, one key
@@ -66,9 +81,13 @@ private:
 
     CDocProfileSet& profiles_;
     IDispatcherHost& host_;
-    const ActionServices& services_;
+    CHeldInput held_;
+    const ActionServices services_;
     MacroSource macros_;
     CActivationRunner runner_;
     std::array<uint8_t, kReportSize> previous_{};
     bool fnHeld_ = false;
+    // Set while ReleaseAll waits: reports that arrive meanwhile (the wait
+    // handles the window's sent messages) start nothing, so the wait ends.
+    bool releasing_ = false;
 };

@@ -2,8 +2,10 @@
 #include <span>
 
 #include "actions/ActionServices.h"
+#include "actions/HeldInput.h"
 #include "actions/MacroPlayback.h"
 #include "actions/SoftwareActions.h"
+#include "actions/StoppableWait.h"
 #include "model/KeyAction.h"
 #include "platform/IClock.h"
 #include "platform/IInputSink.h"
@@ -11,11 +13,16 @@
 namespace {
 constexpr uint32_t kRecordWaitMs = 30;
 
-// Every record is followed by the wait, the last one's included.
-void SendRecords(std::span<const InputRecord> records, const ActionServices& services) {
+// Every record is followed by the wait, the last one's included. A stop
+// ends the records there and lets go of what they left down.
+void SendRecords(std::span<const InputRecord> records, const ExecutionContext& context) {
+    CHeldInput own(context.services.input);
     for (const InputRecord& record : records) {
-        (void)services.input.Send(record);  // rejected input is lost silently
-        services.clock.SleepMs(kRecordWaitMs);
+        (void)own.Send(record);  // rejected input is lost silently
+        if (!WaitUnlessStopped(context.services.clock, kRecordWaitMs, context.stop)) {
+            (void)own.ReleaseAll();  // what the system refuses is left to the program's ledger
+            return;
+        }
     }
 }
 }  // namespace
@@ -27,18 +34,18 @@ void CKeyAction::Execute(const ExecutionContext& context) {
         const ActionServices& services = context.services;
         switch (kind) {
         case kKindKeyboard:
-            SendRecords(keyboardInputs, services);
+            SendRecords(keyboardInputs, context);
             break;
         case kKindMouse:
-            SendRecords(mouseInputs, services);
+            SendRecords(mouseInputs, context);
             break;
         case kKindMedia:
-            SendRecords(mediaInputs, services);
+            SendRecords(mediaInputs, context);
             break;
         case kKindShortcut: {
             const auto count = static_cast<int32_t>(shortcutCount);
             const auto sent = std::min<std::size_t>(count > 0 ? static_cast<std::size_t>(count) : 0, kShortcutCapacity);
-            SendRecords(std::span(shortcutInputs).first(sent), services);
+            SendRecords(std::span(shortcutInputs).first(sent), context);
             break;
         }
         case kKindLaunch:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "actions/HeldInput.h"
 #include "actions/StoppableWait.h"
 #include "macro/DocMacroSet.h"
 #include "model/KeyAction.h"
@@ -15,7 +16,7 @@ namespace {
 class Player {
 public:
     explicit Player(const ExecutionContext& context)
-        : context_(context), events_(*context.macro), due_(context.services.clock.NowMs()) {}
+        : context_(context), events_(*context.macro), own_(context.services.input), due_(context.services.clock.NowMs()) {}
 
     // An event's delay is the time since the event before it, as recorded:
     // each event waits its delay, then is sent.
@@ -50,13 +51,7 @@ public:
 
 private:
     void Send(const InputRecord& event) {
-        (void)context_.services.input.Send(event);  // rejected input is lost, playback goes on
-        if (event.Type() != kInputKeyboard) return;
-        const auto same = std::find_if(held_.begin(), held_.end(),
-                                       [&](const InputRecord& down) { return down.Vk() == event.Vk(); });
-        const bool up = (event.KeyFlags() & kKeyEventKeyUp) != 0;
-        if (up && same != held_.end()) held_.erase(same);
-        if (!up && same == held_.end()) held_.push_back(event);
+        (void)own_.Send(event);  // rejected input is lost, playback goes on
     }
 
     // Waits until `ms` after the moment the last wait was due, so that the
@@ -70,20 +65,13 @@ private:
                                  context_.stop);
     }
 
-    void LetGo() {
-        for (InputRecord key : held_) {
-            key.SetKeyFlags(key.KeyFlags() | kKeyEventKeyUp);
-            key.SetKeyTime(0);
-            (void)context_.services.input.Send(key);
-        }
-        held_.clear();
-    }
+    void LetGo() { (void)own_.ReleaseAll(); }  // what the system refuses is left to the program's ledger
 
     static constexpr uint64_t kMaxLagMs = 2;
 
     const ExecutionContext& context_;
     const std::vector<InputRecord>& events_;
-    std::vector<InputRecord> held_;
+    CHeldInput own_;  // what this playback holds down
     uint64_t due_;
 };
 }  // namespace

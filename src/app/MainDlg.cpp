@@ -75,6 +75,10 @@ BOOL CMainDlg::OnInitDialog() {
     CreatePages();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
+    // Explorer starting again forgets the icon; it comes back while hidden.
+    systemEvents_ = std::make_unique<CSystemEvents>(GetSafeHwnd(), keyboard_, [this] {
+        if (!shown_) tray_->Add();
+    });
     links_.Load();
     strip_.Fill();
     foreground_ = std::make_unique<CForegroundWatcher>(
@@ -131,6 +135,7 @@ void CMainDlg::ApplyLanguage() {
     macroButton_.SetText(LocalText(u"IDC_BTN_MACRO", u"Macro"));
     backlightButton_.SetText(LocalText(u"IDC_BTN_BLACKLIGHT", u"Blacklight"));
     gamingButton_.SetText(LocalText(u"IDC_BTN_GAMING_MODE", u"Gaming Mode"));
+    ShowStopItemInSystemMenu();
     panel_.ApplyLanguage();
     keyboardPage_.SetLanguage(languageName);
     macroPage_.SetLanguage(languageName);
@@ -139,12 +144,15 @@ void CMainDlg::ApplyLanguage() {
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (systemEvents_)
+        if (const std::optional<LRESULT> result = systemEvents_->OnMessage(msg, wp, lp)) return *result;
     switch (msg) {
     case WM_CLOSE:
         HideToTray();
         return 0;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_CLOSE) HideToTray();
+        if ((wp & 0xFFF0) == kStopMacrosItem) StopAllMacros();
         break;
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lp));
@@ -160,6 +168,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(icon_);
     case WM_ENDSESSION:
+        (void)keyboard_.ReleaseAll();
         macroPage_.Store();
         CMainApp::Current().SaveDocuments();
         return 0;
@@ -167,6 +176,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         Show(SW_HIDE);
         if (tray_) tray_->Delete();
         foreground_.reset();
+        systemEvents_.reset();
         keyboard_.Detach();
         break;
     case WM_COPYDATA:
@@ -193,6 +203,9 @@ bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
         return true;
     case LOWORD(kExitItem):
         Exit();
+        return true;
+    case kStopMacrosItem:
+        StopAllMacros();
         return true;
     case IDC_BTN_SETTINGS:
         ShowPage(keyboardPage_);
@@ -296,15 +309,28 @@ void CMainDlg::ShowTrayMenu() {
     GetCursorPos(&at);
     SetForegroundWindow(GetSafeHwnd());
     const UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, kStopMacrosItem, LocalText(u"ID_STOP_ALL_MACROS", u"Stop all macros").c_str());
     AppendMenuW(menu.Get(), MF_STRING, kExitItem, LocalText(u"ID_EXIT_APP", u"Exit").c_str());
     TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, GetSafeHwnd(), nullptr);
     // Lets the menu close properly when the user clicks elsewhere.
     Post(WM_NULL);
 }
 
+void CMainDlg::ShowStopItemInSystemMenu() {
+    HMENU system = GetSystemMenu(GetSafeHwnd(), FALSE);
+    const std::wstring text = LocalText(u"ID_STOP_ALL_MACROS", u"Stop all macros");
+    if (!ModifyMenuW(system, kStopMacrosItem, MF_BYCOMMAND | MF_STRING, kStopMacrosItem, text.c_str()))
+        AppendMenuW(system, MF_STRING, kStopMacrosItem, text.c_str());
+}
+
+// What actions hold is let go even when the system refuses it now: the
+// refused releases go again at the next release.
+void CMainDlg::StopAllMacros() { (void)keyboard_.ReleaseAll(); }
+
 // Ends the modal run through the framework's own cancel, not the overridden
 // one that ignores Escape.
 void CMainDlg::Exit() {
+    (void)keyboard_.ReleaseAll();
     exiting_ = true;
     // What the macro page shows goes into the macro set before it is saved.
     macroPage_.Store();

@@ -10,6 +10,7 @@
 #include "app/ForegroundWatcher.h"
 #include "app/MainKeyboard.h"
 #include "app/ProfilePanel.h"
+#include "app/SystemEvents.h"
 #include "app/TrayIcon.h"
 #include "lang/MultiLanguage.h"
 #include "pages/DlgBlacklight.h"
@@ -28,6 +29,10 @@ public:
     static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
     // The tray menu's Exit item; its command arrives as the low 16 bits.
     static constexpr UINT kExitItem = 1000000;
+    // "Stop all macros" in the tray menu and in the system menu: low 16 bits
+    // that no control id has, a multiple of 16 below 0xF000 as system
+    // commands must be.
+    static constexpr UINT kStopMacrosItem = 0x4250;
 
     CMainDlg();
     bool IsShown() const { return shown_; }
@@ -64,6 +69,9 @@ private:
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();
+    // "Stop all macros" on the window's system menu, in the language shown.
+    void ShowStopItemInSystemMenu();
+    void StopAllMacros();
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
     void PlaceControls();
@@ -88,6 +96,7 @@ private:
     CProgramLinks links_;
     CAutoSwitch autoSwitch_;
     std::unique_ptr<CForegroundWatcher> foreground_;
+    std::unique_ptr<CSystemEvents> systemEvents_;
     CProfileStrip strip_;
     CProfilePanel panel_;
     CMainKeyboard keyboard_;

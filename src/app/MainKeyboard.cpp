@@ -7,6 +7,7 @@
 #include "device/KeyboardCommands.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
+#include "macro/win32/Win32KeyboardHook.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
 
@@ -33,16 +34,42 @@ void CMainKeyboard::Attach(HWND window) {
     // waits for this very thread.
     Channel().SetReportReceiver(WindowReportReceiver(window));
     notification_ = RegisterHidNotification(window);
+    crashRelease_.emplace(dispatcher_.Held());
+    // The recorder keeps injected keystrokes: what actions hold goes first.
+    Win32KeyboardHook::SetBeforeInstall([this] { (void)ReleaseAll(); });
 }
 
 void CMainKeyboard::Detach() {
     window_ = nullptr;
     notification_.Reset();
-    dispatcher_.EndAllActivations();
+    Win32KeyboardHook::SetBeforeInstall(nullptr);
+    (void)ReleaseAll();  // at exit there is no later chance for a refused release
+    crashRelease_.reset();
+}
+
+void CMainKeyboard::ReapplyAfterResume() {
+    if (HWND window = window_) SetTimer(window, kResumeTimer, kResumeSettleMs, nullptr);
+}
+
+bool CMainKeyboard::OnTimer(WPARAM id) {
+    if (id != kResumeTimer) return false;
+    KillTimer(window_, kResumeTimer);
+    Reapply();
+    return true;
+}
+
+void CMainKeyboard::Reapply() {
+    if (!Channel().IsListening()) Channel().Close();
+    (void)Channel().Open();  // without the keyboard the apply below sends nothing
+    if (!IsRecording()) MakeCurrent();
 }
 
 LRESULT CMainKeyboard::OnDeviceReport(WPARAM report, LPARAM length) {
     if (window_ == nullptr) return 0;
+    if (length == kLinkLost) {
+        dispatcher_.OnKeyboardRemoved();  // no key release can arrive any more
+        return 1;
+    }
     return dispatcher_.OnDeviceReport(reinterpret_cast<const uint8_t*>(report), static_cast<std::size_t>(length));
 }
 
@@ -50,11 +77,14 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     if (window_ == nullptr) return;
     const std::optional<DeviceInterfaceChange> change = InterfaceChangeOf(event, data);
     if (!change) return;
-    if (change->arrived)
-        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { MakeCurrent(); });
-    else
+    if (change->arrived) {
+        // The keyboard's own return applies the profile: a resume's wait ends.
+        if (IsKeyboardInterface(change->path)) KillTimer(window_, kResumeTimer);
+        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { Reapply(); });
+    } else {
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
+    }
 }
 
 // Under an open question or dialog the profile stays: a save question's No
@@ -74,7 +104,12 @@ void CMainKeyboard::StepBrightness(int step) {
     if (HWND window = window_) SendMessageW(window, WM_BRIGHTNESS_STEP, static_cast<WPARAM>(static_cast<INT_PTR>(step)), 0);
 }
 
-void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason) { ApplyProfile(Channel(), current); }
+// Nothing the profile left started runs on into the new one: its loops
+// could not be stopped from a profile that lacks their keys.
+void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason) {
+    (void)ReleaseAll();  // a refused release is sent again at the next one
+    ApplyProfile(Channel(), current);
+}
 
 void CMainKeyboard::ApplyGaming(const CDocProfile& profile) {
     CKeyboardHost::ApplyGaming(profile);

@@ -2,7 +2,10 @@
 // The main window's keyboard side: it sends the current profile to the
 // keyboard when the profile strip makes it current, turns the keyboard's reports into actions through the
 // dispatcher, follows the keyboard's arrival and removal, and handles the
-// brightness steps of a held Fn brightness key.
+// brightness steps of a held Fn brightness key. It owns the one ledger of
+// what the program holds down (the dispatcher's): ReleaseAll empties it,
+// and so do a removal of the keyboard, the recorder's hook going in and a
+// crash, from Attach to Detach.
 //
 // Threads: the user-interface thread. StepBrightness is called on repeat
 // threads and reaches that thread through SendMessageW.
@@ -10,9 +13,11 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 #include "actions/Dispatcher.h"
 #include "actions/KeyboardHost.h"
+#include "app/CrashRelease.h"
 #include "device/win32/DeviceNotification.h"
 #include "ui/ProfileChangeSteps.h"
 
@@ -39,18 +44,36 @@ public:
         std::function<void()> toggleRecording;
     };
 
-    // Everything given must outlive this object. Profiles are selected, and
-    // made current again on the keyboard's return, through `strip`.
+    // Everything given must outlive this object. Fn + digit selects
+    // profiles through `strip`.
     CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
                   const ActionServices& services, CProfileStrip& strip, PageHooks pages);
 
     // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
     // The window is being destroyed: reports are ignored, notifications end,
-    // and every running action is ended and waited for.
+    // every running action is ended and waited for, and what is held let go.
     void Detach();
 
-    // WM_DEVICE_REPORT: 1 when the report was processed, else 0.
+    // Ends every running action where it stands and lets go of every key
+    // and button held; true when the system took every release (a locked
+    // desktop refuses them: they are sent again on the next call).
+    bool ReleaseAll() { return dispatcher_.ReleaseAll(); }
+    // The keyboard and the program come back (arrival, resume, unlock): the
+    // link is opened again if it was lost and the current profile goes to
+    // the keyboard in one upload. No question is asked and no profile change
+    // happens, so an automatic switch goes on. Nothing is sent while a macro
+    // is recorded: the keyboard then intercepts nothing.
+    void Reapply();
+    // After resume the keyboard may come back by itself (an arrival): the
+    // profile goes once, with that arrival if it comes within
+    // kResumeSettleMs, else when that time is over.
+    void ReapplyAfterResume();
+    // WM_TIMER: true when it was the resume's wait.
+    bool OnTimer(WPARAM id);
+
+    // WM_DEVICE_REPORT: 1 when the report was processed, else 0. A failed
+    // link counts as the keyboard's removal.
     LRESULT OnDeviceReport(WPARAM report, LPARAM length);
     // WM_DEVICECHANGE: the keyboard's interface arriving or going away.
     void OnDeviceChange(WPARAM event, LPARAM data);
@@ -58,7 +81,8 @@ public:
     void OnBrightnessStepMessage(WPARAM step);
     // Before a profile's keys are deleted or overwritten.
     void EndActivations(std::span<CKeyAction> keys) override { dispatcher_.EndActivations(keys); }
-    // A profile became current: it goes to the keyboard as `qornctl apply` sends it.
+    // A profile became current: what the actions hold is let go, and the
+    // profile goes to the keyboard as `qornctl apply` sends it.
     void Apply(const CDocProfile& current, ProfileReason reason) override;
 
     // Fn + digit: the profile strip selects the profile.
@@ -76,6 +100,9 @@ public:
     void ApplyBacklight(const CDocProfile& profile) override;
 
 private:
+    static constexpr UINT_PTR kResumeTimer = 0x5152;
+    static constexpr UINT kResumeSettleMs = 1500;
+
     IClock& clock_;
     CProfileStrip& strip_;
     PageHooks pages_;
@@ -83,4 +110,5 @@ private:
     // Read by repeat threads; null once the window is being destroyed.
     std::atomic<HWND> window_{nullptr};
     DeviceNotification notification_;
+    std::optional<CCrashRelease> crashRelease_;
 };

@@ -39,6 +39,9 @@ public:
     bool IsOpen() const { return device_ != nullptr; }
     // Whether a listener thread was started and not yet released by Close.
     bool HasListener() const { return listener_.joinable(); }
+    // Whether reports can arrive: open, and the listener not ended by a
+    // failed request (a link lost under the program's feet).
+    bool IsListening() const { return listenerControl_ && !listenerControl_->Finished(); }
 
     // One command exchange of up to five attempts, 10 ms apart; true only if
     // the keyboard confirmed exactly this command and value.

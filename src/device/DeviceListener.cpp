@@ -26,6 +26,11 @@ bool ListenerControl::Stopped() const {
     return stop_;
 }
 
+bool ListenerControl::Finished() const {
+    std::lock_guard lock(m_);
+    return finished_;
+}
+
 void ListenerControl::Finish() {
     std::lock_guard lock(m_);
     finished_ = true;
@@ -69,7 +74,13 @@ void ListenerThreadProc(std::shared_ptr<IDeviceHandle> device, std::shared_ptr<L
     while (!control->Stopped()) {
         status = {};
         const DeviceRequestResult waited = device->DeviceRequest(IOCTL_KB_GET_STATUS, {}, status);
-        if (!waited.ok) break;
+        if (!waited.ok) {
+            if (control->BeginHandover()) {  // false when Close failed the request
+                handover->Deliver(EventReport{}, *control);
+                control->EndHandover();
+            }
+            break;
+        }
         if (waited.bytes < status.size() || (status[0] | status[1] << 8) != kEventsWaiting) continue;
         events = {};
         const DeviceRequestResult fetched = device->DeviceRequest(IOCTL_KB_GET_EVENTS, {}, events);

@@ -26,6 +26,7 @@ public:
     void EndHandover();
     bool Stopped() const;
     void Finish();
+    bool Finished() const;
     // Waits until the listener has finished or is inside a hand-over, which
     // may be blocked on the waiting thread; true if it has finished.
     bool WaitUntilFinishedOrHandingOver();
@@ -62,6 +63,8 @@ private:
 };
 
 // Body of the listener thread. Works on `device` for its whole life and ends
-// when a status request fails or the control is stopped.
+// when a status request fails or the control is stopped. A failure it did
+// not cause by stopping is handed over as a report of length kLinkLost,
+// so that the receiver lets go of what the keyboard's keys started.
 void ListenerThreadProc(std::shared_ptr<IDeviceHandle> device, std::shared_ptr<ListenerControl> control,
                         std::shared_ptr<ReportHandover> handover);

@@ -69,11 +69,13 @@ KeyTableUpload BuildKeyTableUpload(uint8_t reserved, uint8_t gamingFlags, const 
 InterceptTable EmptyInterceptTable();
 
 // One report of the event buffer: the record's 16 report bytes and its
-// length byte (12 for a keyboard report).
+// length byte (12 for a keyboard report). The listener hands over one of
+// length 0 (kLinkLost) when a request of its own failed and it has ended.
 struct EventReport {
     std::array<uint8_t, kReportBytes> bytes{};
     uint8_t length = 0;
 };
+constexpr uint8_t kLinkLost = 0;
 
 // The records of a fetched event buffer of which `received` bytes arrived.
 // The count field is trusted only as far as those bytes and the 32 records

@@ -10,6 +10,11 @@ constexpr uint32_t kInputMouse = 0;
 constexpr uint32_t kInputKeyboard = 1;
 constexpr uint32_t kKeyEventExtendedKey = 0x0001;
 constexpr uint32_t kKeyEventKeyUp = 0x0002;
+// Mouse button flags; an X button's record names the button in its mouse data.
+constexpr uint32_t kMouseLeftDown = 0x0002, kMouseLeftUp = 0x0004;
+constexpr uint32_t kMouseRightDown = 0x0008, kMouseRightUp = 0x0010;
+constexpr uint32_t kMouseMiddleDown = 0x0020, kMouseMiddleUp = 0x0040;
+constexpr uint32_t kMouseXDown = 0x0080, kMouseXUp = 0x0100;
 
 class InputRecord {
 public:

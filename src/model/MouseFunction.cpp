@@ -3,10 +3,6 @@
 #include "model/KeyAction.h"
 
 namespace {
-constexpr uint32_t kLeftDown = 0x0002, kLeftUp = 0x0004;
-constexpr uint32_t kRightDown = 0x0008, kRightUp = 0x0010;
-constexpr uint32_t kMiddleDown = 0x0020, kMiddleUp = 0x0040;
-constexpr uint32_t kXDown = 0x0080, kXUp = 0x0100;
 constexpr uint32_t kWheel = 0x0800;
 constexpr uint32_t kWheelDelta = 120;
 
@@ -16,7 +12,7 @@ void SetButton(CKeyAction& a, uint32_t down, uint32_t up) {
 }
 
 void SetXButton(CKeyAction& a, uint32_t which) {
-    SetButton(a, kXDown, kXUp);
+    SetButton(a, kMouseXDown, kMouseXUp);
     a.mouseInputs[0].SetMouseData(which);
     a.mouseInputs[1].SetMouseData(which);
 }
@@ -42,9 +38,9 @@ const std::array<MouseFunctionInfo, kMouseFunctionCount> kMouseFunctions = {{
 
 void WriteMouseFunction(CKeyAction& a, MouseFunction function) {
     switch (function) {
-    case MouseFunction::LeftClick: SetButton(a, kLeftDown, kLeftUp); break;
-    case MouseFunction::RightClick: SetButton(a, kRightDown, kRightUp); break;
-    case MouseFunction::ScrollClick: SetButton(a, kMiddleDown, kMiddleUp); break;
+    case MouseFunction::LeftClick: SetButton(a, kMouseLeftDown, kMouseLeftUp); break;
+    case MouseFunction::RightClick: SetButton(a, kMouseRightDown, kMouseRightUp); break;
+    case MouseFunction::ScrollClick: SetButton(a, kMouseMiddleDown, kMouseMiddleUp); break;
     case MouseFunction::Button4: SetXButton(a, 1); break;
     case MouseFunction::Button5: SetXButton(a, 2); break;
     case MouseFunction::ScrollUp: SetWheel(a, kWheelDelta); break;
@@ -55,10 +51,10 @@ void WriteMouseFunction(CKeyAction& a, MouseFunction function) {
 std::optional<MouseFunction> ReadMouseFunction(const CKeyAction& a) {
     const InputRecord& first = a.mouseInputs[0];
     switch (first.MouseFlags()) {
-    case kLeftDown: return MouseFunction::LeftClick;
-    case kRightDown: return MouseFunction::RightClick;
-    case kMiddleDown: return MouseFunction::ScrollClick;
-    case kXDown: return first.MouseData() == 1 ? MouseFunction::Button4 : MouseFunction::Button5;
+    case kMouseLeftDown: return MouseFunction::LeftClick;
+    case kMouseRightDown: return MouseFunction::RightClick;
+    case kMouseMiddleDown: return MouseFunction::ScrollClick;
+    case kMouseXDown: return first.MouseData() == 1 ? MouseFunction::Button4 : MouseFunction::Button5;
     case kWheel: return first.MouseData() == kWheelDelta ? MouseFunction::ScrollUp : MouseFunction::ScrollDown;
     default: return std::nullopt;
     }

@@ -107,6 +107,9 @@ TEST(DispatcherStress, PressesStreamWhileProfilesAreDeletedAndTheApplicationShut
         profiles.currentName = next;
         dispatcher->EndActivations(profiles.Find(old)->keys);
         profiles.RemoveProfile(old);
+        if (round % 4 == 0) {
+            EXPECT_TRUE(dispatcher->ReleaseAll());  // the session is locked: Stop all macros
+        }
     }
 
     std::this_thread::sleep_for(std::chrono::milliseconds(15));
@@ -114,6 +117,8 @@ TEST(DispatcherStress, PressesStreamWhileProfilesAreDeletedAndTheApplicationShut
         // Shutdown: the window stops taking reports, then the dispatcher goes.
         std::lock_guard lock(host.ui);
         streaming = false;
+        EXPECT_TRUE(dispatcher->ReleaseAll());
+        EXPECT_TRUE(input.KeysDown().empty()) << "nothing stays held after ReleaseAll";
         dispatcher.reset();
     }
     listener.join();

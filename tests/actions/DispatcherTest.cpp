@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "actions/StoppableWait.h"
 #include "support/DispatchRig.h"
 
 using namespace code;
@@ -235,4 +236,41 @@ TEST(Dispatcher, MacroIsPlayedAsItWasWhenTheKeyWasPressed) {
     rig.Report({kB});  // created again: plays
     rig.RunUntil(300);
     EXPECT_EQ(rig.input.Events(), (std::vector<HostEvent>{{0, "down 0x58"}, {50, "up 0x58"}, {200, "down 0x59"}}));
+}
+
+// ReleaseAll cuts running activations short where they stand (a macro
+// mid-pass, a loop, a shortcut between its records) and lets go of what
+// they left down, each key once; nothing is sent after.
+TEST(DispatcherThread, ReleaseAllEndsEveryActivationMidPassAndLetsGoOnce) {
+    const struct {
+        uint32_t kind, playMode;
+        std::vector<InputRecord> records;
+        uint64_t stopAt;
+        std::vector<std::string> releases;
+    } cases[] = {
+        {kKindMacro, kPlayOnce, {::Key(0x10, false), ::Key(0x10, true, 3000)}, 1010, {"up 0x10"}},
+        {kKindMacro, kPlayToggle, {::Key('Z', false), ::Key('Z', true, 20)}, 1010, {"up 0x5A"}},
+        {kKindShortcut, 0, {::Key(0x11, false), ::Key('C', false), ::Key('C', true), ::Key(0x11, true)}, 40,
+         {"up 0x43", "up 0x11"}},
+    };
+    for (const auto& c : cases) {
+        DispatchRig rig;
+        CKeyAction& key = rig.Key(kB);
+        key.kind = c.kind;
+        key.macroName = u"M";
+        key.playMode = c.playMode;
+        rig.macros[u"M"] = Events(c.records);
+        key.shortcutCount = static_cast<uint32_t>(c.records.size());
+        std::copy(c.records.begin(), c.records.end(), key.shortcutInputs.begin());
+        rig.Report({kB});
+        rig.Report({});
+        rig.RunUntil(c.stopAt);
+        rig.input.Clear();
+        EXPECT_TRUE(rig.dispatcher.ReleaseAll());
+        EXPECT_LE(rig.clock.NowMs(), c.stopAt + kStopSliceMs) << "the pass was not finished";
+        rig.RunUntil(10000);
+        std::vector<std::string> sent;
+        for (const HostEvent& e : rig.input.Events()) sent.push_back(e.what);
+        EXPECT_EQ(sent, c.releases);
+    }
 }

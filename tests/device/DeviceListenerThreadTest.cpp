@@ -92,7 +92,9 @@ TEST_F(DeviceListenerThread, FailedStatusRequestEndsTheListenerButNotTheChannel)
     EXPECT_TRUE(channel.IsOpen());
     EXPECT_TRUE(channel.Open());  // does not restart the listener
     EXPECT_EQ(keyboard.RequestCount(IOCTL_KB_GET_STATUS), 2);
-    EXPECT_EQ(log.Count(), 0u);
+    ASSERT_TRUE(WaitUntil([&] { return log.Count() == 1; })) << "the receiver hears of the lost link, and of no report";
+    EXPECT_EQ(log.Reports()[0].length, kLinkLost);
+    EXPECT_FALSE(channel.IsListening());
     channel.Close();
     EXPECT_FALSE(channel.HasListener());
 }

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "e2e/support/KbSimRun.h"
 #include "e2e/support/OverlappedDevice.h"
 #include "kbdriver/KbModel.h"
 #include "kbsim/win32/KbSimClient.h"
@@ -14,43 +15,8 @@
 
 namespace {
 
-struct Output {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string out;
-};
-
-// Runs build/win/kbsim.exe with `args` and collects its standard output.
-Output Kbsim(const std::string& args) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-    UniqueHandle reader(readEnd), writer(writeEnd);
-    SetHandleInformation(reader.Get(), HANDLE_FLAG_INHERIT, 0);
-
-    const std::wstring exe = (std::filesystem::path(L"Z:\\") / std::filesystem::path(QORN_KBSIM_EXE).relative_path()).wstring();
-    std::wstring commandLine = L"kbsim " + std::wstring(args.begin(), args.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writer.Get();
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
-        return {};
-    UniqueHandle process(info.hProcess), thread(info.hThread);
-    writer.Reset();  // the child holds the only write end now: end of file when it exits
-
-    Output result;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(reader.Get(), buffer, sizeof buffer, &n, nullptr) && n > 0) result.out.append(buffer, n);
-    WaitForSingleObject(process.Get(), 10000);
-    GetExitCodeProcess(process.Get(), &result.exitCode);
-    return result;
-}
-
 nlohmann::json State() {
-    const Output o = Kbsim("state");
+    const KbSimOutput o = Kbsim("state");
     EXPECT_EQ(o.exitCode, 0u);
     return nlohmann::json::parse(o.out, nullptr, false);
 }
@@ -107,7 +73,7 @@ TEST_F(KbSimCommand, StateAndLogShowWhatTheProgramSent) {
     EXPECT_EQ(state["gamingFlags"], 1);
     EXPECT_EQ(state["intercept"], nlohmann::json::array({4}));
 
-    const Output log = Kbsim("log");
+    const KbSimOutput log = Kbsim("log");
     ASSERT_EQ(log.exitCode, 0u);
     const auto newline = log.out.find('\n');
     ASSERT_NE(newline, std::string::npos);

@@ -307,4 +307,19 @@ TEST_F(KbModelTest, LogKeepsTheNewestEntriesAndReadsFromASequenceNumber) {
     EXPECT_EQ(Request(IOCTL_KBSIM_READ_LOG, {}, 64).result, KB_INVALID);
 }
 
+
+TEST_F(KbModelTest, UnplugForgetsWhatTheKeyboardWasToldButKeepsLogAndFault) {
+    EXPECT_EQ(Exchange(9, 1), 2);
+    ASSERT_EQ(Request(IOCTL_KB_SET_KEYTABLE, Upload(0x03, {0x04}, 0xFD)).result, KB_DONE);
+    ASSERT_EQ(Inject(0x02, 0x04), KB_DONE);
+    SetFault(KBSIM_FAULT_BUSY, 5);
+    ASSERT_EQ(Request(IOCTL_KBSIM_UNPLUG, Bytes(4, 0)).result, KB_DONE);
+    KbSimState blank{};
+    blank.faultMode = KBSIM_FAULT_BUSY;
+    blank.faultCount = 5;
+    blank.logNext = 2;
+    const KbSimState s = State();
+    EXPECT_EQ(std::memcmp(&s, &blank, sizeof s), 0) << "settings, table, held keys and queue are gone";
+}
+
 }  // namespace

@@ -31,7 +31,7 @@ const char16_t* const kIdentifiers[] = {
     u"IDC_STATIC_BLACKLIGHT", u"IDC_STATIC_BRIGHTNESS", u"IDC_STATIC_EFFECT", u"IDC_RADIO_EFFECT_STATIC",
     u"IDC_RADIO_EFFECT_BLINK", u"IDC_RADIO_EFFECT_BREATH", u"IDC_STATIC_GAMINGMODE", u"IDC_STATIC_DISABLEKEY",
     u"IDC_CHK_DISABLE", u"ID_PROFILE_NAME_EMPTY", u"ID_PROFILE_NAME_TAKEN", u"ID_DAMAGED_FILE_KEPT",
-    u"ID_DAMAGED_FILE_NOT_KEPT", u"ID_BALLOON_PROFILE", u"IDC_STATIC_PROGRAM"};
+    u"ID_DAMAGED_FILE_NOT_KEPT", u"ID_BALLOON_PROFILE", u"IDC_STATIC_PROGRAM", u"ID_STOP_ALL_MACROS"};
 
 TextTable Load(std::u16string language) {
     TextTable texts;
@@ -46,7 +46,7 @@ bool Uses(const std::u16string& text, char16_t first, char16_t last) {
 }  // namespace
 
 TEST(LanguageFile, EveryLanguageTranslatesEveryIdentifier) {
-    ASSERT_EQ(std::size(kIdentifiers), 79u);
+    ASSERT_EQ(std::size(kIdentifiers), 80u);
     std::u16string byDefault;
     TextTable defaultTexts;
     LoadLanguage(kMainFile.u16string(), byDefault, defaultTexts, Windows1252CodePage::Instance());

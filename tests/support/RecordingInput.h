@@ -3,6 +3,7 @@
 // computer, stamped with the clock's time, and track which keys are down so
 // a test can assert that nothing was left pressed.
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <set>
@@ -24,6 +25,7 @@ public:
     explicit RecordingInput(IClock& clock) : clock_(clock) {}
 
     bool Send(const InputRecord& record) override {
+        if (!accepting) return false;  // as the secure desktop of a lock refuses input
         if (record.Type() == kInputKeyboard) {
             const bool up = (record.KeyFlags() & kKeyEventKeyUp) != 0;
             Add((up ? "up " : "down ") + Hex(record.Vk()), record.Vk(), up);
@@ -60,6 +62,7 @@ public:
     }
 
     bool launchSucceeds = true;
+    std::atomic<bool> accepting{true};
 
     static std::string Hex(uint16_t v) {
         static const char* digits = "0123456789ABCDEF";

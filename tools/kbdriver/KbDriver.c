@@ -92,14 +92,19 @@ static NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
     uint8_t* buffer = (uint8_t*)irp->AssociatedIrp.SystemBuffer;
     size_t written = 0;
     LIST_ENTRY released;
+    LIST_ENTRY failed;
     KbResult result;
     KIRQL irql;
     (void)device;
     InitializeListHead(&released);
+    InitializeListHead(&failed);
     IoAcquireCancelSpinLock(&irql);
     result = KbModelRequest(&g_model, stack->Parameters.DeviceIoControl.IoControlCode, buffer,
                             stack->Parameters.DeviceIoControl.InputBufferLength, buffer,
                             stack->Parameters.DeviceIoControl.OutputBufferLength, &written, NowMs());
+    if (result == KB_DONE && stack->Parameters.DeviceIoControl.IoControlCode == IOCTL_KBSIM_UNPLUG &&
+        (*(const uint32_t*)buffer & KBSIM_UNPLUG_FAIL_PENDING))
+        TakeHeld(NULL, &failed);
     if (result == KB_PENDING && !irp->Cancel) {
         IoSetCancelRoutine(irp, CancelHeld);
         IoMarkIrpPending(irp);
@@ -115,6 +120,7 @@ static NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
     }
     IoReleaseCancelSpinLock(irql);
     CompleteTaken(&released, STATUS_SUCCESS, KB_STATUS_SIZE);
+    CompleteTaken(&failed, STATUS_DEVICE_NOT_CONNECTED, 0);
     if (result == KB_PENDING) return Complete(irp, STATUS_CANCELLED, 0);
     return Complete(irp, ToStatus(result), written);
 }

@@ -180,6 +180,20 @@ static KbResult ReadLog(const KbModel* model, const uint8_t* in, size_t inLen, u
     return KB_DONE;
 }
 
+static KbResult Unplug(KbModel* model, size_t inLen) {
+    KbSimState* s = &model->state;
+    const KbSimState kept = *s;
+    if (inLen != sizeof(uint32_t)) return KB_INVALID;
+    memset(s, 0, sizeof *s);
+    s->faultMode = kept.faultMode;
+    s->faultCount = kept.faultCount;
+    s->logFirst = kept.logFirst;
+    s->logNext = kept.logNext;
+    model->hasWritten = 0;
+    model->queueHead = 0;
+    return KB_DONE;
+}
+
 static KbResult SetFault(KbModel* model, const uint8_t* in, size_t inLen) {
     KbSimFault fault;
     if (inLen != sizeof fault) return KB_INVALID;
@@ -213,6 +227,7 @@ KbResult KbModelRequest(KbModel* model, uint32_t code, const uint8_t* in, size_t
     case IOCTL_KBSIM_READ_LOG: return ReadLog(model, in, inLen, out, outLen, written);
     case IOCTL_KBSIM_SET_FAULT: return SetFault(model, in, inLen);
     case IOCTL_KBSIM_CLEAR_LOG: model->state.logFirst = model->state.logNext; return KB_DONE;
+    case IOCTL_KBSIM_UNPLUG: return Unplug(model, inLen);
     default: return KB_UNKNOWN;
     }
 }

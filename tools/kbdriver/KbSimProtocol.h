@@ -21,6 +21,13 @@
 #define IOCTL_KBSIM_SET_FAULT KBSIM_CODE(0xB03)
 /* No buffers. Forgets every log entry; sequence numbers keep counting. */
 #define IOCTL_KBSIM_CLEAR_LOG KBSIM_CODE(0xB04)
+/* In: uint32 KBSIM_UNPLUG_* bits. The keyboard is pulled out: it forgets
+ * what the program told it (settings, table, gaming flags) and what it held
+ * and queued, so that a later re-apply shows; the log and the fault mode
+ * stay. With KBSIM_UNPLUG_FAIL_PENDING the program's held status requests
+ * fail as well, as a link that breaks. */
+#define IOCTL_KBSIM_UNPLUG KBSIM_CODE(0xB05)
+#define KBSIM_UNPLUG_FAIL_PENDING 0x1u
 
 #define KBSIM_REPORT_SIZE 12
 #define KBSIM_TABLE_SIZE 256

@@ -6,7 +6,8 @@
 #include "device/DeviceListener.h"
 
 // wParam: address of the report bytes, valid only during the call; lParam:
-// the record's length byte (12 for a keyboard report). Result: 1 when the
+// the record's length byte (12 for a keyboard report, kLinkLost when the
+// link failed). Result: 1 when the
 // report was processed, 0 when it was ignored.
 constexpr UINT WM_DEVICE_REPORT = WM_USER + 9;
 

@@ -1,6 +1,7 @@
 #include "macro/win32/Win32KeyboardHook.h"
 
 IHookedKeySink* Win32KeyboardHook::sink_ = nullptr;
+std::function<void()> Win32KeyboardHook::beforeInstall_;
 
 HookedKeystroke HookedKeystrokeOf(WPARAM message, const KBDLLHOOKSTRUCT& record) {
     bool down = (record.flags & LLKHF_UP) == 0;
@@ -11,6 +12,7 @@ HookedKeystroke HookedKeystrokeOf(WPARAM message, const KBDLLHOOKSTRUCT& record)
 
 bool Win32KeyboardHook::Install(IHookedKeySink& sink) {
     if (sink_ != nullptr) return false;
+    if (beforeInstall_) beforeInstall_();
     hook_.Reset(SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, GetModuleHandleW(nullptr), 0));
     if (hook_) sink_ = &sink;
     return IsInstalled();

@@ -10,6 +10,8 @@
 // any other fails.
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/IKeyboardHook.h"
 #include "platform/win32/UniqueResource.h"
 
@@ -30,7 +32,12 @@ public:
     Win32KeyboardHook(const Win32KeyboardHook&) = delete;
     Win32KeyboardHook& operator=(const Win32KeyboardHook&) = delete;
 
+    // Runs the process's `beforeInstall`, then installs.
     bool Install(IHookedKeySink& sink) override;
+    // What runs before any hook of the process goes in (empty: nothing): the
+    // program lets go of the keys its actions hold, which the hook would
+    // otherwise record.
+    static void SetBeforeInstall(std::function<void()> beforeInstall) { beforeInstall_ = std::move(beforeInstall); }
     void Remove() override;
     bool IsInstalled() const override { return static_cast<bool>(hook_); }
 
@@ -39,5 +46,6 @@ private:
 
     // The sink of the installed hook; null while no hook is installed.
     static IHookedKeySink* sink_;
+    static std::function<void()> beforeInstall_;
     UniqueHook hook_;
 };

@@ -53,3 +53,8 @@ DWORD KbSimClient::SetFault(uint32_t mode, uint32_t count) {
 }
 
 DWORD KbSimClient::ClearLog() { return Request(IOCTL_KBSIM_CLEAR_LOG, nullptr, 0, nullptr, 0); }
+
+DWORD KbSimClient::Unplug(bool failPending) {
+    const uint32_t flags = failPending ? KBSIM_UNPLUG_FAIL_PENDING : 0;
+    return Request(IOCTL_KBSIM_UNPLUG, &flags, sizeof flags, nullptr, 0);
+}

@@ -23,6 +23,9 @@ public:
     DWORD ReadLog(uint32_t from, std::vector<KbSimLogEntry>& entries, uint32_t& next);
     DWORD SetFault(uint32_t mode, uint32_t count);
     DWORD ClearLog();
+    // The keyboard forgets what it was told; with `failPending` the
+    // program's waiting requests fail as well.
+    DWORD Unplug(bool failPending);
 
 private:
     DWORD Request(DWORD code, const void* in, DWORD inSize, void* out, DWORD outSize, DWORD* written = nullptr);

@@ -1,7 +1,9 @@
 // kbsim: the simulated keyboard's command line. Presses and releases keys
 // and shows what the program told the keyboard, while the program runs.
 #include <windows.h>
+#include <dbt.h>
 
+#include <cstddef>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "kbsim/KbSimText.h"
 #include "kbsim/KeyReport.h"
 #include "kbsim/win32/KbSimClient.h"
+#include "app/MainApp.h"
 
 namespace {
 
@@ -24,6 +27,9 @@ const char kUsage[] =
     "  log [FROM]            what the keyboard and driver received, JSON Lines\n"
     "  clear-log             forget the log\n"
     "  fault MODE [N|always] off, busy, wrong-echo, silent or fail, for N replies (default 1)\n"
+    "  unplug [fail]         pull the keyboard out: it forgets what it was told, the program hears\n"
+    "                        of the removal; with fail its waiting requests fail too\n"
+    "  plug                  plug the keyboard in: the program hears of its arrival\n"
     "KEY: a key table name (A, F10, L-Shift, \"Page Up\"), KP + name for the keypad, Fn, or 0xNN.\n";
 
 int Fail(const std::string& what, DWORD error) {
@@ -94,6 +100,39 @@ int Fault(KbSimClient& kb, const Args& args) {
     return 0;
 }
 
+// The interface path of the keyboard's report collection, as Windows names it.
+constexpr wchar_t kKeyboardInterface[] =
+    L"\\\\?\\HID#VID_FFFE&PID_011A&MI_01&Col03#8&2f0c6b1e&0&0002#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+// The class of HID interfaces (HidD_GetHidGuid).
+constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+// Tells the program's window what Windows would: the keyboard's interface
+// arrived or was removed, in a device-interface record. Sent, not posted:
+// the record is marshalled only with a sent message, and the program has
+// handled it once this returns.
+int TellProgram(bool arrived) {
+    HWND window = FindWindowW(CMainApp::kMainWindowClass, nullptr);
+    if (window == nullptr) return std::cerr << "kbsim: the program is not running\n", 1;
+    const std::size_t nameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    std::vector<std::byte> bytes(nameOffset + sizeof kKeyboardInterface);
+    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
+    record->dbcc_size = static_cast<DWORD>(bytes.size());
+    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    record->dbcc_classguid = kHidInterfaceClass;
+    std::copy(std::begin(kKeyboardInterface), std::end(kKeyboardInterface), record->dbcc_name);
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_DEVICECHANGE, arrived ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE,
+                             reinterpret_cast<LPARAM>(record), SMTO_ABORTIFHUNG, 30000, &answer))
+        return Fail("the program did not answer", GetLastError());
+    return 0;
+}
+
+int Unplug(KbSimClient& kb, const Args& args) {
+    if (args.size() > 1 || (args.size() == 1 && args[0] != "fail")) return std::cerr << kUsage, 2;
+    if (DWORD e = kb.Unplug(!args.empty())) return Fail("cannot unplug the keyboard", e);
+    return TellProgram(false);
+}
+
 int Run(const std::string& command, const Args& args) {
     KbSimClient kb;
     if (kb.OpenError()) return Fail("cannot open the simulated keyboard", kb.OpenError());
@@ -111,6 +150,8 @@ int Run(const std::string& command, const Args& args) {
         return 0;
     }
     if (command == "fault") return Fault(kb, args);
+    if (command == "unplug") return Unplug(kb, args);
+    if (command == "plug" && args.empty()) return TellProgram(true);
     std::cerr << kUsage;
     return 2;
 }
