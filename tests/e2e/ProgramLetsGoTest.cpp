@@ -1,5 +1,5 @@
-// The real program letting go of what its macros hold when the user goes
-// away, and giving the keyboard its profile back when both come back. Read
+// The real program letting go of what its macros hold when the profile
+// changes or the user goes away, and giving the keyboard its profile back when both come back. Read
 // at a low-level hook: a macro holding L-Shift for 3 s (on A) and a toggled
 // loop of Z taps (on B) run when the event comes.
 #include <gtest/gtest.h>
@@ -29,6 +29,10 @@ bool Post(HWND window, UINT msg, WPARAM wp) { return PostMessageW(window, msg, w
 bool Plug(HWND) { return Kbsim("plug").exitCode == 0; }
 
 const AwayCase kCases[] = {
+    // Fn + 2: a profile where neither key is assigned, so nothing there could stop the loop.
+    {"FnDigit", [](HWND, ProgramRun&) {
+         return Kbsim("press Fn").exitCode == 0 && Kbsim("press 2").exitCode == 0 && Kbsim("release 2 Fn").exitCode == 0;
+     }, nullptr},
     {"Lock", [](HWND w, ProgramRun&) { return Post(w, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK); }, nullptr},
     // The keyboard loses its settings with the power while asleep.
     {"Suspend", [](HWND w, ProgramRun&) { return Post(w, WM_POWERBROADCAST, PBT_APMSUSPEND); },
@@ -92,6 +96,8 @@ TEST_P(ProgramLetsGo, ReleasesHeldKeysStopsLoopsAndGetsTheProfileBack) {
         key.macroName = macro;
         key.playMode = mode;
     }
+    profiles.AddDefaultProfile(u"Quiet");
+    profiles.Find(u"Quiet")->accelerator = 2;
     ASSERT_TRUE(ProfileApplied(StartWith(std::move(profiles), ProfileApplied)));
     HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
     KeyboardHookRecorder hook;
