@@ -24,7 +24,11 @@
 #include "skin/SkinDialog.h"
 #include "skin/SkinHyperLink.h"
 
-class CMainDlg : public CSkinDialog, public CMultiLanguage, private IProfilePages, private IProfileNames {
+class CMainDlg : public CSkinDialog,
+                 public CMultiLanguage,
+                 private IProfilePages,
+                 private IProfileNames,
+                 private IKeyboardPages {
 public:
     static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
     // The tray menu's Exit item; its command arrives as the low 16 bits.
@@ -65,7 +69,13 @@ private:
     LRESULT OnProfileRequest(const COPYDATASTRUCT& data);
     // A profile change the user did not make in the window shows a balloon
     // from the tray icon while the window is hidden.
-    void AnnounceProfile();
+    void AnnounceProfile() override;
+    // The keyboard's Fn functions reach the pages.
+    void ShowBacklight(CDocProfile& current) override { backlightPage_.ShowProfile(current); }
+    void ShowGaming(CDocProfile& current) override { gamingPage_.ShowProfile(current); }
+    bool IsRecordingMacro() const override { return macroPage_.IsRecording(); }
+    void NewMacro() override { macroPage_.NewMacro(); }
+    void ToggleRecording() override { macroPage_.ToggleRecording(); }
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();

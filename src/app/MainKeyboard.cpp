@@ -12,11 +12,11 @@
 #include "ui/ProfileStrip.h"
 
 CMainKeyboard::CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                             const ActionServices& services, CProfileStrip& strip, PageHooks pages)
+                             const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages)
     : CKeyboardHost(profiles, channel),
       clock_(services.clock),
       strip_(strip),
-      pages_(std::move(pages)),
+      pages_(pages),
       dispatcher_(profiles, *this, services, [&macros](const std::u16string& name) { return SnapshotOf(macros, name); }) {
     // Waiting for actions to end must still answer what other threads send to
     // the window: a brightness repeat waits in SendMessageW for its step.
@@ -92,7 +92,7 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
 void CMainKeyboard::SelectProfile(const std::u16string& name) {
     if (ModalMoment::Active()) return;
     strip_.Select(name, ProfileReason::FnDigit);
-    pages_.announceProfile();
+    pages_.AnnounceProfile();
 }
 
 void CMainKeyboard::OnBrightnessStepMessage(WPARAM step) {
@@ -113,10 +113,10 @@ void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason) {
 
 void CMainKeyboard::ApplyGaming(const CDocProfile& profile) {
     CKeyboardHost::ApplyGaming(profile);
-    if (CDocProfile* current = Profiles().Current()) pages_.showGaming(*current);
+    if (CDocProfile* current = Profiles().Current()) pages_.ShowGaming(*current);
 }
 
 void CMainKeyboard::ApplyBacklight(const CDocProfile& profile) {
     CKeyboardHost::ApplyBacklight(profile);
-    if (CDocProfile* current = Profiles().Current()) pages_.showBacklight(*current);
+    if (CDocProfile* current = Profiles().Current()) pages_.ShowBacklight(*current);
 }

@@ -28,26 +28,28 @@ class IClock;
 // wParam: the step as a signed integer (+1 or -1); lParam 0; result 0.
 constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
 
+// What the window does for the keyboard's Fn functions.
+class IKeyboardPages {
+public:
+    virtual ~IKeyboardPages() = default;
+    // Fn+F10 and the brightness steps changed the profile: its page shows it.
+    virtual void ShowBacklight(CDocProfile& current) = 0;
+    virtual void ShowGaming(CDocProfile& current) = 0;
+    // Fn + digit made a profile current.
+    virtual void AnnounceProfile() = 0;
+    // The macro page: recording a macro (not an edit of its event list),
+    // and its New and Record buttons for Fn+F9.
+    virtual bool IsRecordingMacro() const = 0;
+    virtual void NewMacro() = 0;
+    virtual void ToggleRecording() = 0;
+};
+
 class CMainKeyboard final : public CKeyboardHost, public IProfileKeyboard {
 public:
-    // What the window does for the Fn functions: the pages load the
-    // current profile again (which also sends it), and a profile change is
-    // announced.
-    struct PageHooks {
-        std::function<void(CDocProfile&)> showBacklight;
-        std::function<void(CDocProfile&)> showGaming;
-        std::function<void()> announceProfile;
-        // The macro page: recording a macro (not an edit of its event list),
-        // and its New and Record buttons for Fn+F9.
-        std::function<bool()> isRecording;
-        std::function<void()> newMacro;
-        std::function<void()> toggleRecording;
-    };
-
     // Everything given must outlive this object. Fn + digit selects
     // profiles through `strip`.
     CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                  const ActionServices& services, CProfileStrip& strip, PageHooks pages);
+                  const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages);
 
     // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
@@ -90,9 +92,9 @@ public:
 
     // While the macro page records, no key action and no Fn function but
     // Fn+F9 runs.
-    bool IsRecording() const override { return pages_.isRecording(); }
-    void NewMacro() override { pages_.newMacro(); }
-    void ToggleRecording() override { pages_.toggleRecording(); }
+    bool IsRecording() const override { return pages_.IsRecordingMacro(); }
+    void NewMacro() override { pages_.NewMacro(); }
+    void ToggleRecording() override { pages_.ToggleRecording(); }
     void StepBrightness(int step) override;
     // Fn+F10 and the brightness steps: the keyboard gets the profile's
     // setting and its page shows it.
@@ -105,7 +107,7 @@ private:
 
     IClock& clock_;
     CProfileStrip& strip_;
-    PageHooks pages_;
+    IKeyboardPages& pages_;
     CDispatcher dispatcher_;
     // Read by repeat threads; null once the window is being destroyed.
     std::atomic<HWND> window_{nullptr};
