@@ -181,7 +181,6 @@ protected:
         strip.Fill();
     }
 
-    Name AnyName() { return model.items[rng() % model.items.size()]; }
     Name TypedName() {
         static const Name kTyped[] = {u"Alpha", u"Gamma", u" Delta ", u"\u3000\u200B", u"", u"Profile2", kImported, u"Zed"};
         return kTyped[rng() % std::size(kTyped)];
@@ -196,7 +195,7 @@ protected:
         const uint32_t value = rng() % 20;
         Act(op, static_cast<int>(index), name, text, value);
         model.answers = prompt.answers;
-        Expect(op, index, name, text, value);
+        Expect(op, name, text, value);
     }
 
     void Act(unsigned op, int index, const Name& name, const Name& text, uint32_t value) {
@@ -223,7 +222,7 @@ protected:
         }
     }
 
-    void Expect(unsigned op, std::size_t index, const Name& name, const Name& text, uint32_t value) {
+    void Expect(unsigned op, const Name& name, const Name& text, uint32_t value) {
         const auto to = [](const Name& n) { return [n] { return std::optional(n); }; };
         switch (op) {
         case 0:
@@ -260,7 +259,6 @@ protected:
         default:
             if (value % 10 != model.working.accelerator) model.modified = true;
             model.profiles[model.current].accelerator = value % 10;
-            (void)index;
         }
     }
 
