@@ -42,25 +42,22 @@ protected:
 
 TEST_F(DeviceChannelDriver, ReportsReachTheReceiverAndCloseEndsTheListener) {
     CDeviceChannel channel(io_, clock_);
+    // Earlier tests may have left reports queued, and the listener may hold
+    // one read but not yet delivered: count only the key this test injects.
     std::atomic<int> received{0};
-    std::atomic<int> lastCode{0};
     channel.SetReportReceiver([&](const EventReport& r) {
-        if (r.length != 12) return;
-        lastCode = r.bytes[2];
-        ++received;
+        if (r.length == 12 && r.bytes[2] == 0x1D) ++received;
     });
     const uint32_t from = State().logNext;
     ASSERT_TRUE(channel.Open());
     EXPECT_TRUE(channel.HasListener());
 
-    // Earlier tests may have left reports queued; count from now on.
     ASSERT_TRUE(WaitUntil([&] { return State().queuedReports == 0; }));
     const int before = received;
     KeyReport report{};
     report[2] = 0x1D;
     ASSERT_EQ(harness_.Inject(report), DWORD(ERROR_SUCCESS));
     ASSERT_TRUE(WaitUntil([&] { return received > before; }));
-    EXPECT_EQ(lastCode.load(), 0x1D);
 
     ApplyGaming(channel, true, true, false);
     EXPECT_EQ(State().gamingFlags, kBlockAltTab);
