@@ -89,6 +89,7 @@ if(QORN_TESTS)
     # What a gamer feels, on the real program under Wine (./benchmark); built
     # by ./benchmark only.
     add_executable(wine_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/win/WineBench.cpp
+        ${CMAKE_SOURCE_DIR}/bench/win/ProcessMemory.cpp
         ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp
         ${CMAKE_SOURCE_DIR}/tests/win/support/KeyboardHookRecorder.cpp
         ${CMAKE_SOURCE_DIR}/tests/e2e/support/KeyboardWatch.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/ProgramRun.cpp)
@@ -96,4 +97,9 @@ if(QORN_TESTS)
     target_link_libraries(wine_bench PRIVATE kbsim_client qorn_win)
     target_link_options(wine_bench PRIVATE -municode)
     qorn_own_code(wine_bench)
+    add_executable(tray_yardstick WIN32 EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/win/TrayYardstick.cpp)
+    target_link_libraries(tray_yardstick PRIVATE gdiplus shell32)
+    target_link_options(tray_yardstick PRIVATE -municode)
+    qorn_own_code(tray_yardstick)
+    add_dependencies(wine_bench tray_yardstick)
 endif()

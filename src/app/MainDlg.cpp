@@ -289,6 +289,9 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK:
         shown_ = true;
         Show(SW_SHOWNORMAL);
+        // Painted before the icon goes: removing it can wait on the shell
+        // (two seconds under Wine without a notification area).
+        RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         tray_->Delete();
         break;
     case WM_RBUTTONUP:

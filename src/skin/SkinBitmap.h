@@ -9,8 +9,10 @@
 
 using SharedBitmap = std::shared_ptr<Gdiplus::Bitmap>;
 
-// Loads a bitmap file. A missing or unreadable file still gives an object,
-// one without image data: drawing from it fails silently.
+// Loads a bitmap file, or shares the copy that another holder already has:
+// each file is in memory once, and leaves it with its last holder. A
+// missing or unreadable file still gives an object, one without image
+// data: drawing from it fails silently. For the UI thread only.
 SharedBitmap LoadSkinBitmap(const std::wstring& path);
 
 // True when the bitmap holds image data.

@@ -1,22 +1,27 @@
 #include "skin/SkinDialog.h"
 
 #include "skin/SkinGdi.h"
+#include "skin/SkinMessages.h"
 #include "ui/SkinGeometry.h"
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialogEx(templateId, parent) {}
 
 void CSkinDialog::AddImage(SkinState state, SharedBitmap image) {
-    images_[static_cast<std::size_t>(state)].push_back(std::move(image));
+    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{{}, std::move(image)});
+}
+
+void CSkinDialog::AddImageFile(SkinState state, std::wstring path) {
+    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{std::move(path), {}});
 }
 
 void CSkinDialog::LoadImages(std::u16string_view set, std::initializer_list<SkinState> states) {
     for (SkinState state : states) {
         const std::u16string path = SkinImagePath(set, state);
-        AddImage(state, LoadSkinBitmap(std::wstring(path.begin(), path.end())));
+        AddImageFile(state, std::wstring(path.begin(), path.end()));
     }
 }
 
-void CSkinDialog::SetMask(const std::wstring& path) { mask_ = LoadSkinBitmap(path); }
+void CSkinDialog::SetMask(const std::wstring& path) { maskPath_ = path; }
 
 void CSkinDialog::SetMaskOf(std::u16string_view set) {
     const std::u16string path = SkinMaskPath(set);
@@ -24,9 +29,11 @@ void CSkinDialog::SetMaskOf(std::u16string_view set) {
 }
 
 Gdiplus::Bitmap* CSkinDialog::Image(SkinState state, int index) const {
-    const auto& list = images_[static_cast<std::size_t>(state)];
-    return index >= 0 && static_cast<std::size_t>(index) < list.size() ? list[static_cast<std::size_t>(index)].get()
-                                                                         : nullptr;
+    auto& list = images_[static_cast<std::size_t>(state)];
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
+    ImageSlot& slot = list[static_cast<std::size_t>(index)];
+    if (!slot.image && !slot.path.empty()) slot.image = LoadSkinBitmap(slot.path);
+    return slot.image.get();
 }
 
 void CSkinDialog::SetCurrentImageIndex(int index) {
@@ -34,19 +41,22 @@ void CSkinDialog::SetCurrentImageIndex(int index) {
     if (GetSafeHwnd()) RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CSkinDialog::SetBackground() {
-    Gdiplus::Bitmap* normal = Image(SkinState::Normal, 0);
-    if (!normal) return;
-    currentIndex_ = 0;
-    const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*normal);
-    background_.Reset(bitmap ? CreatePatternBrush(bitmap.Get()) : nullptr);
-    Invalidate();
+// The pattern brush of Normal image 0, made when the window is first erased.
+HBRUSH CSkinDialog::Background() {
+    if (!background_) {
+        Gdiplus::Bitmap* normal = Image(SkinState::Normal, 0);
+        if (!HasImage(normal)) return nullptr;
+        const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*normal);
+        background_.Reset(bitmap ? CreatePatternBrush(bitmap.Get()) : nullptr);
+    }
+    return background_.Get();
 }
 
 bool CSkinDialog::ApplyMask() {
-    if (!HasImage(mask_.get())) return false;
-    const int width = static_cast<int>(mask_->GetWidth()), height = static_cast<int>(mask_->GetHeight());
-    const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask_);
+    const SharedBitmap mask = maskPath_.empty() ? nullptr : LoadSkinBitmap(maskPath_);
+    if (!HasImage(mask.get())) return false;
+    const int width = static_cast<int>(mask->GetWidth()), height = static_cast<int>(mask->GetHeight());
+    const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask);
     if (!bitmap) return false;
     SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     UniqueGdiObject<HRGN> region = RegionOfRuns(MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height));
@@ -54,10 +64,47 @@ bool CSkinDialog::ApplyMask() {
     return true;
 }
 
+void CSkinDialog::ReleaseImages() {
+    for (auto& list : images_)
+        for (ImageSlot& slot : list)
+            if (!slot.path.empty()) slot.image.reset();
+    background_.Reset(nullptr);
+}
+
+bool CSkinDialog::HoldsImages() const {
+    for (const auto& list : images_)
+        for (const ImageSlot& slot : list)
+            if (slot.image && !slot.path.empty()) return true;
+    return static_cast<bool>(background_);
+}
+
+// A top-level window hidden for kKeepHiddenImagesMs gives back its images
+// and those of every skin dialog inside it; showing it again keeps them.
+void CSkinDialog::OnShowWindow(bool shown) {
+    if (Style() & WS_CHILD) return;
+    if (shown)
+        KillTimer(GetSafeHwnd(), kReleaseTimer);
+    else
+        SetTimer(GetSafeHwnd(), kReleaseTimer, kKeepHiddenImagesMs, nullptr);
+}
+
+void CSkinDialog::ReleaseTree() {
+    KillTimer(GetSafeHwnd(), kReleaseTimer);
+    if (IsWindowVisible(GetSafeHwnd())) return;
+    ReleaseImages();
+    EnumChildWindows(
+        GetSafeHwnd(),
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SKIN_RELEASEIMAGES, 0, 0);
+            return TRUE;
+        },
+        0);
+}
+
 BOOL CSkinDialog::OnInitDialog() {
-    SetBackground();
+    currentIndex_ = 0;
     dragAnywhere_ = false;
-    if (mask_ && ApplyMask()) CenterOnOwner();
+    if (!maskPath_.empty() && ApplyMask()) CenterOnOwner();
     CDialogEx::OnInitDialog();
     return TRUE;
 }
@@ -83,6 +130,14 @@ void CSkinDialog::CenterOnOwner() const {
 LRESULT CSkinDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCHITTEST && dragAnywhere_) return HTCAPTION;
     if (IsCtlColorMessage(msg)) return OnCtlColor(msg, wp, lp);
+    switch (msg) {
+    case WM_SHOWWINDOW: OnShowWindow(wp != 0); break;
+    case WM_TIMER:
+        if (wp != kReleaseTimer) break;
+        ReleaseTree();
+        return 0;
+    case WM_SKIN_RELEASEIMAGES: ReleaseImages(); return 0;
+    }
     return CDialogEx::WindowProc(msg, wp, lp);
 }
 
@@ -93,6 +148,7 @@ LRESULT CSkinDialog::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     if (ReflectToChild(msg, wp, lp, &result)) return result;
     result = CallDefault(msg, wp, lp);
     SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-    if (msg == WM_CTLCOLORDLG && background_) return reinterpret_cast<LRESULT>(background_.Get());
+    if (msg == WM_CTLCOLORDLG)
+        if (HBRUSH brush = Background()) return reinterpret_cast<LRESULT>(brush);
     return result;
 }

@@ -1,5 +1,7 @@
 #include "skin/SkinPaint.h"
 
+#include <map>
+
 #include "skin/SkinDialog.h"
 
 namespace {
@@ -9,12 +11,23 @@ void Record(Gdiplus::Status status, int* lastStatus) {
 
 // The family of `name`, or the generic sans-serif family when the system
 // has no such font; null on a system without any font GDI+ can use.
-std::unique_ptr<Gdiplus::FontFamily> FamilyOrFallback(const std::wstring& name) {
+std::unique_ptr<Gdiplus::FontFamily> MakeFamily(const std::wstring& name) {
     auto family = std::make_unique<Gdiplus::FontFamily>(name.c_str());
     if (family->IsAvailable()) return family;
     const Gdiplus::FontFamily* generic = Gdiplus::FontFamily::GenericSansSerif();
     if (generic == nullptr || !generic->IsAvailable()) return nullptr;
     return std::unique_ptr<Gdiplus::FontFamily>(generic->Clone());
+}
+
+// MakeFamily, once per name: finding a family searches the system's fonts,
+// which cost milliseconds on every control's paint. UI thread only. The
+// families are never deleted: GDI+ may be shut down before static objects
+// go, and a process has a handful of names.
+const Gdiplus::FontFamily* FamilyOrFallback(const std::wstring& name) {
+    static auto* families = new std::map<std::wstring, std::unique_ptr<Gdiplus::FontFamily>>;
+    auto found = families->find(name);
+    if (found == families->end()) found = families->emplace(name, MakeFamily(name)).first;
+    return found->second.get();
 }
 }  // namespace
 
@@ -47,7 +60,7 @@ void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const G
     if (text.empty()) return;
     const auto family = FamilyOrFallback(font.family);
     if (!family) return;  // no font to draw with: the face shows without text
-    const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
+    const Gdiplus::Font gdiplusFont(family, font.size, font.style, Gdiplus::UnitPixel);
     const Gdiplus::SolidBrush brush{Gdiplus::Color(argb)};
     Record(graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &gdiplusFont, layout, format, &brush),
            lastStatus);
@@ -56,7 +69,7 @@ void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const G
 HFONT CreateGdiFont(const SkinFont& font) {
     const auto family = FamilyOrFallback(font.family);
     if (!family) return nullptr;
-    const Gdiplus::Font gdiplusFont(family.get(), font.size, font.style, Gdiplus::UnitPixel);
+    const Gdiplus::Font gdiplusFont(family, font.size, font.style, Gdiplus::UnitPixel);
     // Without a window yet, the logical font is taken for the screen.
     const HDC screen = GetDC(nullptr);
     LOGFONTW logFont{};

@@ -13,18 +13,6 @@ constexpr UINT kFirstRepeatMs = 500;
 constexpr UINT kRepeatMs = 100;
 constexpr int kGridCells = 4;
 
-// The image is shared by every bar; it is released with the last bar that
-// holds it and loaded again by the next one.
-SharedBitmap SharedScrollImage() {
-    static std::weak_ptr<Gdiplus::Bitmap> slot;
-    SharedBitmap image = slot.lock();
-    if (!image) {
-        image = LoadSkinBitmap(L".\\res\\scrollbar.bmp");
-        slot = image;
-    }
-    return image;
-}
-
 int ColumnOf(int part) {
     switch (part) {
     case kScrollLineUp: return 0;
@@ -45,7 +33,7 @@ void CSkinScrollBar::PreSubclassWindow() {
 }
 
 void CSkinScrollBar::OnSkinInit() {
-    image_ = SharedScrollImage();
+    image_ = LoadSkinBitmap(L".\\res\\scrollbar.bmp");  // one copy for every bar
     if (HasImage(image_.get())) {
         thickness_ = static_cast<int>(image_->GetWidth()) / kGridCells;
         arrow_ = static_cast<int>(image_->GetHeight()) / kGridCells;

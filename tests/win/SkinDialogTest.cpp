@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "win/support/Capture.h"
+#include "win/support/DistFolder.h"
 #include "win/support/Input.h"
 #include "win/support/MessagePump.h"
 #include "win/support/SkinTestDialog.h"
@@ -98,4 +99,28 @@ TEST(SkinDialog, DragAnywhereMovesTheWindowFromItsBackground) {
     const RECT after = dialog.WindowRect();
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
+}
+
+// A skin's images cost memory only while drawn: none before the first
+// paint, one copy shared by two windows of the same set, and none once a
+// hidden window's keeping time is over; the next paint brings them back.
+TEST(SkinDialog, FileImagesLoadWhenDrawnAreSharedAndGoBackWhenHidden) {
+    SkinTestDialog first(ResFolder(), u"Setting"), second(ResFolder(), u"Setting");
+    EXPECT_FALSE(first.HoldsImages());
+    first.Open();
+    EXPECT_TRUE(first.HoldsImages()) << "the first paint loads the background";
+    EXPECT_EQ(first.Image(SkinState::Normal, 0), second.Image(SkinState::Normal, 0)) << "one copy of each file";
+
+    first.Show(SW_HIDE);
+    PumpFor(50ms);
+    EXPECT_TRUE(first.HoldsImages()) << "kept while the keeping time runs";
+    first.Send(WM_TIMER, CSkinDialog::kReleaseTimer, 0);
+    EXPECT_FALSE(first.HoldsImages());
+
+    first.Show(SW_SHOW);
+    RedrawWindow(first.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const Capture c = CaptureClient(first.GetSafeHwnd());
+    Gdiplus::Color expected;
+    ASSERT_EQ(second.Image(SkinState::Normal, 0)->GetPixel(500, 250, &expected), Gdiplus::Ok);
+    EXPECT_EQ(c.At(500, 250), expected.GetValue() & 0xFFFFFF) << "the background is drawn again";
 }

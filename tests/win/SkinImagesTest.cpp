@@ -6,6 +6,7 @@
 #include "skin/SkinBitmap.h"
 #include "ui/SkinState.h"
 #include "win/support/Capture.h"
+#include "win/support/DistFolder.h"
 #include "win/support/GdiplusSession.h"
 
 // The generated skin in dist\res: every file the program opens exists, each
@@ -13,7 +14,6 @@
 // of the keyboard picture lie exactly on the page's key buttons.
 
 namespace {
-std::wstring ResFolder() { return TestProgramFolder() + L"..\\..\\dist\\res\\"; }
 
 SharedBitmap Load(const std::wstring& name) {
     EnsureGdiplus();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "win/support/Capture.h"
+#include "win/support/DistFolder.h"
 #include "win/support/Input.h"
 #include "win/support/ListTestFixture.h"
 #include "win/support/MessagePump.h"
@@ -16,7 +17,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-std::wstring ResFolder() { return TestProgramFolder() + L"..\\..\\dist\\res\\"; }
 
 struct Shot {
     CWnd& control;

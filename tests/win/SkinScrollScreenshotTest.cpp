@@ -16,7 +16,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-std::wstring ResFolder() { return TestProgramFolder() + L"..\\..\\dist\\res\\"; }
 
 class Shots {
 public:

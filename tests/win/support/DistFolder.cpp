@@ -11,3 +11,5 @@ InDistFolder::InDistFolder() {
 }
 
 InDistFolder::~InDistFolder() { SetCurrentDirectoryW(saved_.c_str()); }
+
+std::wstring ResFolder() { return TestProgramFolder() + L"..\\..\\dist\\res\\"; }

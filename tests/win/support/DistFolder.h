@@ -14,3 +14,6 @@ public:
 private:
     std::wstring saved_;
 };
+
+// The build's skin folder dist\res\, with a trailing backslash.
+std::wstring ResFolder();

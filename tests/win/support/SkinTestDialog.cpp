@@ -44,8 +44,8 @@ SkinTestDialog::SkinTestDialog(const std::wstring& resFolder, std::u16string_vie
     EnsureCommonControls();
     for (SkinState state : kAllStates) {
         const std::u16string suffix(SkinStateSuffix(state));
-        AddImage(state, LoadSkinBitmap(resFolder + std::wstring(set.begin(), set.end()) +
-                                       std::wstring(suffix.begin(), suffix.end()) + L".bmp"));
+        AddImageFile(state, resFolder + std::wstring(set.begin(), set.end()) +
+                                std::wstring(suffix.begin(), suffix.end()) + L".bmp");
     }
 }
 
