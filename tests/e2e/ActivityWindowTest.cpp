@@ -68,12 +68,7 @@ protected:
 }  // namespace
 
 TEST_F(ActivityWindowFlow, OpenedFromTheTrayItFollowsTheKeysAndCopiesWhatItShows) {
-    CDocProfileSet profiles;
-    for (const auto& [name, digit] : {std::pair{u"Alpha", 1u}, std::pair{u"Beta", 2u}}) {
-        profiles.AddDefaultProfile(name);
-        profiles.Find(name)->accelerator = digit;
-    }
-    profiles.currentName = u"Alpha";
+    CDocProfileSet profiles = AlphaAndBeta();
     CKeyAction& a = profiles.Current()->keys['A'];
     a.kind = kKindKeyboard;
     a.keyboardInputs = {InputRecord::Keyboard(0x0D, 0x1C, 0), InputRecord::Keyboard(0x0D, 0x1C, kKeyEventKeyUp)};
