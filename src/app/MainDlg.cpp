@@ -281,10 +281,7 @@ void CMainDlg::OnForeground(const std::u16string& program, bool own, DWORD proce
     else
         activity.Foreground(program, linkOf(program).value_or(u""), verdict.elevated);
     if (verdict.balloon && !shown_ && tray_) {
-        const std::u16string text = FillIn(
-            CMultiLanguage::GetText(u"ID_BALLOON_ADMIN", u"Keys from Qorn can't reach %1 because it runs as "
-                                                         u"administrator. Use 'Restart as administrator' in the tray menu."),
-            {program});
+        const std::u16string text = AdministratorBalloon(program);
         tray_->ShowBalloon(std::wstring(text.begin(), text.end()));
     }
     const bool blocked = ModalMoment::Active() || keyboard_.IsRecording();

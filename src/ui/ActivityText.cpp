@@ -135,6 +135,12 @@ std::u16string ActivityWords(const ActivityEvent& event, const CActivity& activi
     return {};
 }
 
+std::u16string AdministratorBalloon(const std::u16string& program) {
+    return FillIn(Text(u"ID_BALLOON_ADMIN", u"Keys from Qorn can't reach %1 because it runs as administrator. "
+                                            u"Use 'Restart as administrator' in the tray menu."),
+                  {program});
+}
+
 std::u16string ClockText(uint64_t utcMs, int32_t offsetMinutes) {
     constexpr int64_t kDayMs = 24 * 60 * 60 * 1000;
     int64_t ms = (static_cast<int64_t>(utcMs % static_cast<uint64_t>(kDayMs)) + int64_t{offsetMinutes} * 60000) % kDayMs;

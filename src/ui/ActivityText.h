@@ -27,6 +27,10 @@ std::u16string ReasonWords(const ActivityEvent& profileEvent, const CActivity& a
 // "connected", "not connected: unplugged"...
 std::u16string LinkWords(KeyboardLink link);
 
+// The tray balloon, once per program and run, for a program in front that
+// runs as administrator.
+std::u16string AdministratorBalloon(const std::u16string& program);
+
 // "hh:mm:ss" of a time in ms since 1970 UTC, `offsetMinutes` east of UTC.
 std::u16string ClockText(uint64_t utcMs, int32_t offsetMinutes);
 

@@ -63,6 +63,9 @@ TEST(ActivityWords, EveryKindOfEventSaysWhatHappened) {
         kinds.insert(row.event.kind);
     }
     EXPECT_EQ(kinds.size(), kActivityKindCount) << "every kind is in the table";
+    EXPECT_EQ(AdministratorBalloon(u"game.exe"),
+              u"Keys from Qorn can't reach game.exe because it runs as administrator. "
+              u"Use 'Restart as administrator' in the tray menu.");
 }
 
 TEST(ActivityWords, ALongPathKeepsItsDriveAndItsProgram) {
