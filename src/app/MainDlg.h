@@ -1,9 +1,10 @@
 #pragma once
-// The application's only top-level window. It starts hidden with only its
-// tray icon; a double click on the icon shows it, closing it hides it again,
-// and only Exit in the tray menu ends its modal run. It receives everything
-// that comes from the keyboard and shows the texts of the chosen language.
-// It hosts the four configuration pages and shows one at a time.
+// The application's main window (the Activity window is the only other
+// top-level one). It starts hidden with only its tray icon; a double click
+// on the icon shows it, closing it hides it again, and only Exit in the tray
+// menu ends its modal run. It receives everything that comes from the
+// keyboard and shows the texts of the chosen language. It hosts the four
+// configuration pages and shows one at a time.
 #include <memory>
 #include <string_view>
 
