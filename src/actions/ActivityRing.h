@@ -36,6 +36,7 @@ enum class ActivityKind : uint8_t {
     Keyboard,      // detail: KeyboardLink
 };
 constexpr std::size_t kActivityKindCount = 13;
+static_assert(static_cast<std::size_t>(ActivityKind::Keyboard) + 1 == kActivityKindCount);
 
 enum class SentWhat : uint8_t { Keys, Mouse, Media };
 

@@ -274,13 +274,13 @@ void CMainDlg::OnForeground(const std::u16string& program, bool own, DWORD proce
         return linked;
     };
     // The activity keeps the last program of another process in front.
-    const CElevationWatch::Verdict verdict = elevation_.OnForeground(program, process, own);
+    const CElevationWatch::Verdict verdict = elevation_.OnForeground(program, process, own, !shown_ && tray_);
     CActivity& activity = CMainApp::Current().Activity();
     if (own)
         activity.OwnWindowInFront();
     else
         activity.Foreground(program, linkOf(program).value_or(u""), verdict.elevated);
-    if (verdict.balloon && !shown_ && tray_) {
+    if (verdict.balloon) {
         const std::u16string text = AdministratorBalloon(program);
         tray_->ShowBalloon(std::wstring(text.begin(), text.end()));
     }

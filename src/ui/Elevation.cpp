@@ -16,13 +16,15 @@ std::u16string Decimal(uint32_t n) {
 }
 }  // namespace
 
-CElevationWatch::Verdict CElevationWatch::OnForeground(const std::u16string& program, uint32_t process, bool own) {
+CElevationWatch::Verdict CElevationWatch::OnForeground(const std::u16string& program, uint32_t process, bool own,
+                                                       bool canAnnounce) {
     if (own || program.empty() || !integrity_.RunsAboveUs(process)) return {};
-    return {true, announced_.insert(LowerAscii(program)).second};
+    seen_ = true;
+    return {true, canAnnounce && announced_.insert(LowerAscii(program)).second};
 }
 
 bool CElevationWatch::RestartOffered() {
-    if (announced_.empty()) return false;
+    if (!seen_) return false;
     if (!weAreElevated_) weAreElevated_ = integrity_.WeAreElevated();
     return !*weAreElevated_;
 }

@@ -32,8 +32,9 @@ public:
         bool balloon = false;   // say so: the first time for this program in this run
     };
     // A foreground change (the watcher's report): the process is asked once.
-    // Our own windows and an empty foreground block nothing.
-    Verdict OnForeground(const std::u16string& program, uint32_t process, bool own);
+    // Our own windows and an empty foreground block nothing. Without
+    // `canAnnounce` (no tray icon to say it from) the balloon stays due.
+    Verdict OnForeground(const std::u16string& program, uint32_t process, bool own, bool canAnnounce = true);
 
     // "Restart as administrator" is in the tray menu: a program in front ran
     // as administrator in this run, and we do not.
@@ -42,6 +43,7 @@ public:
 private:
     IProcessIntegrity& integrity_;
     std::set<std::u16string> announced_;  // program names in lower case
+    bool seen_ = false;                   // a program ran above us in this run
     std::optional<bool> weAreElevated_;
 };
 

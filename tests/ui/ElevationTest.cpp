@@ -40,15 +40,16 @@ TEST(Elevation, AProgramRunAsAdministratorInFrontBlocksAndIsAnnouncedOncePerProg
     CElevationWatch watch(integrity);
     EXPECT_FALSE(watch.OnForeground(u"notepad.exe", 7, false).elevated);
     EXPECT_FALSE(watch.RestartOffered()) << "offered only once such a program was seen";
+    EXPECT_FALSE(watch.OnForeground(u"game.exe", 42, false, false).balloon) << "the window is shown: no tray icon";
     const auto first = watch.OnForeground(u"game.exe", 42, false);
-    EXPECT_TRUE(first.elevated && first.balloon);
+    EXPECT_TRUE(first.elevated && first.balloon) << "said once it can be";
     const auto again = watch.OnForeground(u"Game.EXE", 43, false);
     EXPECT_TRUE(again.elevated);
     EXPECT_FALSE(again.balloon) << "once per program and run";
     EXPECT_TRUE(watch.OnForeground(u"tool.exe", 43, false).balloon);
     EXPECT_FALSE(watch.OnForeground(u"Qorn.exe", 42, true).elevated) << "our own window receives our input";
     EXPECT_FALSE(watch.OnForeground(u"", 0, false).elevated);
-    EXPECT_EQ(integrity.queries, 4) << "asked once per foreground change";
+    EXPECT_EQ(integrity.queries, 5) << "asked once per foreground change";
     EXPECT_TRUE(watch.RestartOffered());
     integrity.elevated = true;
     CElevationWatch elevated(integrity);
