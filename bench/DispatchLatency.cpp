@@ -1,7 +1,8 @@
 // How long a key press takes from the report reaching the dispatcher to the
-// first input record leaving the program, next to the cost of starting and
-// joining one bare thread (what a press would pay without the runner's
-// threads started ahead).
+// first input record leaving the program, without and with the activity ring
+// (argument 1), next to the cost of starting and joining one bare thread
+// (what a press would pay without the runner's threads started ahead), and
+// what one note in the ring costs.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -53,7 +54,8 @@ private:
 
 void ReportToFirstInput(benchmark::State& state) {
     StampingSink sink;
-    const ActionServices services{sink, sink, sink};
+    CActivityRing activity;
+    const ActionServices services{sink, sink, sink, state.range(0) != 0 ? &activity : nullptr};
     CDocProfileSet profiles = EnterKeyProfiles();
     FakeDispatcherHost host(profiles);
     CDispatcher dispatcher(profiles, host, services, [](const std::u16string&) { return MacroSnapshot{}; });
@@ -69,10 +71,16 @@ void ReportToFirstInput(benchmark::State& state) {
         dispatcher.EndAllActivations();
     }
 }
-BENCHMARK(ReportToFirstInput)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+BENCHMARK(ReportToFirstInput)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
 
 void StartAndJoinBareThread(benchmark::State& state) {
     for (auto _ : state) std::thread([] {}).join();
 }
 BENCHMARK(StartAndJoinBareThread)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+// What a worker pays after its first record: one "sent Enter" in the ring.
+void ActivityNote(benchmark::State& state) {
+    CActivityRing activity;
+    for (auto _ : state) NoteActivity(&activity, {0x28, {}}, ActivityKind::Sent, 0, 0x0D);
+}
+BENCHMARK(ActivityNote)->Unit(benchmark::kNanosecond)->Repetitions(10)->ReportAggregatesOnly();
 }  // namespace

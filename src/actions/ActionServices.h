@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "actions/ActivityRing.h"
 #include "model/InputRecord.h"
 
 class IClock;
@@ -16,6 +17,8 @@ struct ActionServices {
     IInputSink& input;
     IClock& clock;
     IHostActions& host;
+    // Where what the actions did is noted; none in tools and most tests.
+    CActivityRing* activity = nullptr;
 };
 
 // The events of a macro as they were when its activation started, so that
@@ -29,4 +32,6 @@ struct ExecutionContext {
     // Set when the key's profile goes away or the program ends: loops and
     // long playbacks stop at their next event instead of running on.
     const std::atomic<bool>& stop;
+    // The key as the dispatcher saw it, for the activity.
+    ActivitySubject subject = {};
 };

@@ -49,7 +49,7 @@ CDispatcher::CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const 
     : profiles_(profiles),
       host_(host),
       held_(services.input),
-      services_{held_, services.clock, services.host},
+      services_{held_, services.clock, services.host, services.activity},
       macros_(std::move(macros)), runner_(services.clock) {}
 
 int CDispatcher::OnDeviceReport(const uint8_t* report, std::size_t length) {
@@ -160,6 +160,7 @@ void CDispatcher::RunFnFunction(CDocProfile& profile, int slot, CKeyAction& key)
         return host_.ToggleRecording();
     case kSlotF10:
         profile.gamingMode = profile.gamingMode == 0 ? 1 : 0;
+        NoteActivity(services.activity, SubjectOf(key), ActivityKind::GamingMode, profile.gamingMode != 0 ? 1 : 0);
         return host_.ApplyGaming(profile);
     case kSlotF11:
     case kSlotF12: {
@@ -189,8 +190,9 @@ void CDispatcher::StartRepeat(CDocProfile& profile, CKeyAction& key, int opposit
 void CDispatcher::StartWorker(CKeyAction& key) {
     MacroSnapshot macro = key.kind == kKindMacro ? macros_(key.macroName) : nullptr;
     const ActionServices& services = services_;
-    (void)runner_.Start(key, [&key, &services, macro = std::move(macro)](const std::atomic<bool>& stop) {
-        key.Execute(ExecutionContext{services, macro, stop});
+    (void)runner_.Start(key, [&key, &services, macro = std::move(macro), subject = SubjectOf(key)](
+                                 const std::atomic<bool>& stop) {
+        key.Execute(ExecutionContext{services, macro, stop, subject});
     });  // a worker that cannot be started loses its action
 }
 

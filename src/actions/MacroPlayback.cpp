@@ -20,12 +20,17 @@ public:
 
     // An event's delay is the time since the event before it, as recorded:
     // each event waits its delay, then is sent.
-    void PlayPasses(int32_t passes) {
+    // False when a stop cut the passes short.
+    bool PlayPasses(int32_t passes) {
         for (int32_t pass = 0; pass < passes; ++pass)
             for (const InputRecord& event : events_) {
-                if (!Wait(event.KeyTime())) return LetGo();
+                if (!Wait(event.KeyTime())) {
+                    LetGo();
+                    return false;
+                }
                 Send(event);
             }
+        return true;
     }
 
     // Passes back to back while `again` holds right after a pass's last
@@ -76,25 +81,45 @@ private:
 };
 }  // namespace
 
+// The activity hears what was played, or that the macro is missing, or
+// that the program in front runs as administrator (then nothing else).
 void PlayKeyMacro(CKeyAction& action, const ExecutionContext& context) {
+    CActivityRing* const activity = context.services.activity;
+    const ActivitySubject& subject = context.subject;
+    const std::u16string_view name = subject.macro.View();
     if (!context.macro || context.macro->empty()) {
+        if (action.pressCount == 1)
+            NoteActivity(activity, subject, ActivityKind::MacroMissing, context.macro ? 1 : 0, 0, name);
         action.pressCount = 0;
         return;
     }
     Player player(context);
+    const auto playPasses = [&](int32_t passes) {
+        const bool blocked = NoteIfBlocked(activity, subject);
+        const bool whole = player.PlayPasses(passes);
+        if (!blocked)
+            NoteActivity(activity, subject, whole ? ActivityKind::MacroPlayed : ActivityKind::MacroStopped, 0, passes,
+                         name);
+    };
+    const auto loop = [&](const std::function<bool()>& again) {
+        const bool blocked = NoteIfBlocked(activity, subject);
+        if (!blocked) NoteActivity(activity, subject, ActivityKind::LoopStarted, 0, 0, name);
+        player.Loop(again);
+        NoteActivity(activity, subject, ActivityKind::LoopStopped, 0, 0, name);
+    };
     switch (action.playMode) {
     case kPlayOnce:
-        if (action.pressCount == 1) player.PlayPasses(1);
+        if (action.pressCount == 1) playPasses(1);
         break;
     case kPlayMultiTimes:
-        if (action.pressCount == 1) player.PlayPasses(std::max(static_cast<int32_t>(action.playCount), 0));
+        if (action.pressCount == 1) playPasses(std::max(static_cast<int32_t>(action.playCount), 0));
         break;
     case kPlayToggle:
         if (action.pressCount != 1) return;  // the press that ends a running loop
-        player.Loop([&action] { return action.pressCount == 1; });
+        loop([&action] { return action.pressCount == 1; });
         break;
     case kPlayWhilePressed:
-        if (action.pressCount == 1) player.Loop([&action] { return action.released == 0; });
+        if (action.pressCount == 1) loop([&action] { return action.released == 0; });
         break;
     default:
         break;

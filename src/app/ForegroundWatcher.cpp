@@ -82,7 +82,7 @@ void CALLBACK CForegroundWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 void CForegroundWatcher::Report(HWND window) {
     if (window == nullptr) {
         last_ = window;
-        callback_(u"", false);
+        callback_(u"", false, 0);
         return;
     }
     const auto [process, program] = ProgramOfWindow(window);
@@ -90,5 +90,5 @@ void CForegroundWatcher::Report(HWND window) {
     // check asks again.
     if (program.empty()) return;
     last_ = window;
-    callback_(program, process == GetCurrentProcessId());
+    callback_(program, process == GetCurrentProcessId(), process);
 }

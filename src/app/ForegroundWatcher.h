@@ -14,8 +14,9 @@ class CForegroundWatcher {
 public:
     // `program`: the image file name of the window's process ("game.exe"),
     // empty when it cannot be told or no window has the foreground; `own`:
-    // the window is this program's.
-    using Callback = std::function<void(const std::u16string& program, bool own)>;
+    // the window is this program's; `process`: the process the user sees
+    // (that of a hosted app's child window), 0 for no window.
+    using Callback = std::function<void(const std::u16string& program, bool own, DWORD process)>;
 
     explicit CForegroundWatcher(Callback callback);
     ~CForegroundWatcher();

@@ -14,6 +14,7 @@
 #include "lang/MultiLanguage.h"
 #include "platform/win32/FileAccess.h"
 #include "platform/win32/UniqueHandle.h"
+#include "ui/Elevation.h"
 #include "ui/ProfileRequest.h"
 
 namespace {
@@ -37,7 +38,7 @@ int NoSuchProfile(const std::u16string& name) {
 }  // namespace
 
 CMainApp::CMainApp(HINSTANCE instance, std::vector<std::u16string> args)
-    : instance_(instance), requestedProfile_(RequestedProfile(args)) {
+    : instance_(instance), args_(std::move(args)), requestedProfile_(RequestedProfile(args_)) {
     assert(!current);
     current = this;
 }
@@ -141,7 +142,14 @@ void CMainApp::RunMainWindow() {
     dialog.DoModal();
 }
 
+bool CMainApp::RestartAsAdministrator(const std::function<void()>& leave) {
+    return ::RestartAsAdministrator(elevatedStart_, GetCurrentProcessId(), leave);
+}
+
 bool CMainApp::InitInstance() {
+    // The copy this one replaces as administrator ends first: its window
+    // must not be found, and its channel must be closed before ours opens.
+    (void)AwaitPredecessor(args_, elevatedStart_);
     if (HWND other = FindWindowW(kMainWindowClass, nullptr)) {
         if (requestedProfile_)
             exitCode_ = HandOverProfile(other, *requestedProfile_);
@@ -174,6 +182,7 @@ bool CMainApp::InitInstance() {
     }
     // Without the keyboard the program runs on; its arrival is handled later.
     (void)channel_.Open();
+    activity_.Keyboard(LinkOf(channel_));
     RunMainWindow();
     return false;
 }

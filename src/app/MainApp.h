@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@
 #include "actions/ActionServices.h"
 #include "platform/StdFileStore.h"
 #include "platform/SystemClock.h"
+#include "ui/Activity.h"
 #include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32Elevation.h"
 #include "platform/win32/Win32HostActions.h"
 #include "platform/win32/Win32InputSink.h"
 #include "platform/win32/Win32SystemTimer.h"
@@ -52,6 +55,13 @@ public:
     CDeviceChannel& Channel() { return channel_; }
     // What carrying out key actions needs from the system.
     const ActionServices& Services() const { return services_; }
+    // What the keyboard did, for the Activity window.
+    CActivity& Activity() { return activity_; }
+    IProcessIntegrity& Integrity() { return integrity_; }
+    // "Restart as administrator": starts an elevated copy that waits for this
+    // process; when the user agrees, `leave` ends this run (the exit saves
+    // and closes the channel). False when the user refused: nothing changed.
+    bool RestartAsAdministrator(const std::function<void()>& leave);
     // Files and messages for the documents' open and save operations.
     DocumentIo DocumentContext() { return DocumentIo{files_, prompt_}; }
     // The data files and the language file, in the application folder.
@@ -72,6 +82,7 @@ private:
     void RunMainWindow();
 
     HINSTANCE instance_;
+    std::vector<std::u16string> args_;
     std::optional<std::u16string> requestedProfile_;
     int exitCode_ = 0;
     std::wstring folder_;
@@ -85,7 +96,10 @@ private:
     CDeviceChannel channel_{deviceIo_, clock_};
     Win32InputSink input_;
     Win32HostActions hostActions_;
-    const ActionServices services_{input_, clock_, hostActions_};
+    CActivity activity_;
+    const ActionServices services_{input_, clock_, hostActions_, &activity_.Ring()};
+    Win32ProcessIntegrity integrity_;
+    Win32ElevatedStart elevatedStart_;
     Win32CodePage codePage_;
     ULONG_PTR gdiplusToken_ = 0;
     bool gdiplusStarted_ = false;

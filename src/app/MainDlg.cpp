@@ -1,11 +1,14 @@
 #include "app/MainDlg.h"
 
+#include <tuple>
+
 #include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
 #include "framework/ControlPlace.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
+#include "ui/ActivityText.h"
 #include "ui/ProfileRequest.h"
 #include "platform/win32/UniqueResource.h"
 
@@ -16,12 +19,13 @@ constexpr wchar_t kWebsite[] = L"https://velmora.example/";
 CMainDlg::CMainDlg()
     : CSkinDialog(IDD_MAIN_DIALOG),
       links_(CMainApp::Current().ProgramLinksPath(), *CMultiLanguage::codePage),
+      elevation_(CMainApp::Current().Integrity()),
+      activityWindow_(CMainApp::Current().Activity()),
       strip_(CMainApp::Current().ProfileSet(), CMainApp::Current().DocumentContext().prompt,
              ProfileSteps{*this, keyboard_, *this}),
       panel_(strip_, links_, CMainApp::Current().DocumentContext()),
       keyboard_(CMainApp::Current().ProfileSet(), CMainApp::Current().MacroSet(), CMainApp::Current().Channel(),
-                CMainApp::Current().Services(), strip_,
-                *this),
+                CMainApp::Current().Services(), strip_, *this, CMainApp::Current().Activity()),
       keyboardPage_(KeyAssignmentContext{CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
                                          [this](std::span<CKeyAction> keys) { keyboard_.EndActivations(keys); }},
                     CMainApp::Current().MacroSet()),
@@ -76,7 +80,11 @@ BOOL CMainDlg::OnInitDialog() {
     links_.Load();
     strip_.Fill();
     foreground_ = std::make_unique<CForegroundWatcher>(
-        [this](const std::u16string& program, bool own) { OnForeground(program, own); });
+        [this](const std::u16string& program, bool own, DWORD process) { OnForeground(program, own, process); });
+    // Run as administrator, the window still takes `/profile` from a copy
+    // started normally, and hears of Explorer's restart.
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW, nullptr);
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
     return TRUE;
@@ -129,7 +137,8 @@ void CMainDlg::ApplyLanguage() {
     macroButton_.SetText(LocalText(u"IDC_BTN_MACRO", u"Macro"));
     backlightButton_.SetText(LocalText(u"IDC_BTN_BLACKLIGHT", u"Blacklight"));
     gamingButton_.SetText(LocalText(u"IDC_BTN_GAMING_MODE", u"Gaming Mode"));
-    ShowStopItemInSystemMenu();
+    ShowItemsInSystemMenu();
+    activityWindow_.ApplyLanguage();
     panel_.ApplyLanguage();
     keyboardPage_.SetLanguage(languageName);
     macroPage_.SetLanguage(languageName);
@@ -147,6 +156,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_CLOSE) HideToTray();
         if ((wp & 0xFFF0) == kStopMacrosItem) StopAllMacros();
+        if ((wp & 0xFFF0) == kActivityItem) activityWindow_.Open();
         break;
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lp));
@@ -170,6 +180,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         Show(SW_HIDE);
         if (tray_) tray_->Delete();
         foreground_.reset();
+        activityWindow_.DestroyWindow();
         systemEvents_.reset();
         keyboard_.Detach();
         break;
@@ -200,6 +211,12 @@ bool CMainDlg::OnCommand(WPARAM wp, LPARAM lp) {
         return true;
     case kStopMacrosItem:
         StopAllMacros();
+        return true;
+    case kActivityItem:
+        activityWindow_.Open();
+        return true;
+    case kRestartAdminItem:
+        RestartAsAdministrator();
         return true;
     case IDC_BTN_SETTINGS:
         ShowPage(keyboardPage_);
@@ -249,15 +266,27 @@ LRESULT CMainDlg::OnProfileRequest(const COPYDATASTRUCT& data) {
     return kProfileSwitched;
 }
 
-void CMainDlg::OnForeground(const std::u16string& program, bool own) {
+void CMainDlg::OnForeground(const std::u16string& program, bool own, DWORD process) {
     CDocProfileSet& profiles = CMainApp::Current().ProfileSet();
+    const auto linkOf = [&](const std::u16string& p) -> std::optional<std::u16string> {
+        std::optional<std::u16string> linked = links_.ProfileFor(p);
+        if (linked && profiles.Find(*linked) == nullptr) linked.reset();  // a link to a missing profile
+        return linked;
+    };
+    // The activity keeps the last program of another process in front.
+    const CElevationWatch::Verdict verdict = elevation_.OnForeground(program, process, own, !shown_ && tray_);
+    CActivity& activity = CMainApp::Current().Activity();
+    if (own)
+        activity.OwnWindowInFront();
+    else
+        activity.Foreground(program, linkOf(program).value_or(u""), verdict.elevated);
+    if (verdict.balloon) {
+        const std::u16string text = AdministratorBalloon(program);
+        tray_->ShowBalloon(std::wstring(text.begin(), text.end()));
+    }
     const bool blocked = ModalMoment::Active() || keyboard_.IsRecording();
-    const std::optional<std::u16string> target = autoSwitch_.OnForeground(
-        program, own, blocked, profiles.currentName, [&](const std::u16string& p) -> std::optional<std::u16string> {
-            std::optional<std::u16string> linked = links_.ProfileFor(p);
-            if (linked && profiles.Find(*linked) == nullptr) linked.reset();  // a link to a missing profile
-            return linked;
-        });
+    const std::optional<std::u16string> target =
+        autoSwitch_.OnForeground(program, own, blocked, profiles.currentName, linkOf);
     if (!target) return;
     if (strip_.Select(*target, ProfileReason::Automatic)) AnnounceProfile();
 }
@@ -301,11 +330,16 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wp, LPARAM lp) {
     return 0;
 }
 
+// Activity first, Exit last.
 void CMainDlg::ShowTrayMenu() {
     POINT at{};
     GetCursorPos(&at);
     SetForegroundWindow(GetSafeHwnd());
     const UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, kActivityItem, LocalText(u"ID_ACTIVITY", u"Activity").c_str());
+    if (elevation_.RestartOffered())
+        AppendMenuW(menu.Get(), MF_STRING, kRestartAdminItem,
+                    LocalText(u"ID_RESTART_ADMIN", u"Restart as administrator").c_str());
     AppendMenuW(menu.Get(), MF_STRING, kStopMacrosItem, LocalText(u"ID_STOP_ALL_MACROS", u"Stop all macros").c_str());
     AppendMenuW(menu.Get(), MF_STRING, kExitItem, LocalText(u"ID_EXIT_APP", u"Exit").c_str());
     TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, GetSafeHwnd(), nullptr);
@@ -313,11 +347,21 @@ void CMainDlg::ShowTrayMenu() {
     Post(WM_NULL);
 }
 
-void CMainDlg::ShowStopItemInSystemMenu() {
+void CMainDlg::ShowItemsInSystemMenu() {
     HMENU system = GetSystemMenu(GetSafeHwnd(), FALSE);
-    const std::wstring text = LocalText(u"ID_STOP_ALL_MACROS", u"Stop all macros");
-    if (!ModifyMenuW(system, kStopMacrosItem, MF_BYCOMMAND | MF_STRING, kStopMacrosItem, text.c_str()))
-        AppendMenuW(system, MF_STRING, kStopMacrosItem, text.c_str());
+    for (const auto& [item, id, english] : {std::tuple{kActivityItem, u"ID_ACTIVITY", u"Activity"},
+                                            std::tuple{kStopMacrosItem, u"ID_STOP_ALL_MACROS", u"Stop all macros"}}) {
+        const std::wstring text = LocalText(id, english);
+        if (!ModifyMenuW(system, item, MF_BYCOMMAND | MF_STRING, item, text.c_str()))
+            AppendMenuW(system, MF_STRING, item, text.c_str());
+    }
+}
+
+// Nothing changes when the user refuses elevation; otherwise this run ends
+// as Exit ends it (saved, channel closed) and the new copy takes over.
+void CMainDlg::RestartAsAdministrator() {
+    if (exiting_) return;
+    (void)CMainApp::Current().RestartAsAdministrator([this] { Exit(); });
 }
 
 // What actions hold is let go even when the system refuses it now: the

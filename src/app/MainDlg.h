@@ -1,12 +1,14 @@
 #pragma once
-// The application's only top-level window. It starts hidden with only its
-// tray icon; a double click on the icon shows it, closing it hides it again,
-// and only Exit in the tray menu ends its modal run. It receives everything
-// that comes from the keyboard and shows the texts of the chosen language.
-// It hosts the four configuration pages and shows one at a time.
+// The application's main window (the Activity window is the only other
+// top-level one). It starts hidden with only its tray icon; a double click
+// on the icon shows it, closing it hides it again, and only Exit in the tray
+// menu ends its modal run. It receives everything that comes from the
+// keyboard and shows the texts of the chosen language. It hosts the four
+// configuration pages and shows one at a time.
 #include <memory>
 #include <string_view>
 
+#include "app/ActivityWindow.h"
 #include "app/ForegroundWatcher.h"
 #include "app/MainKeyboard.h"
 #include "app/ProfilePanel.h"
@@ -18,6 +20,7 @@
 #include "pages/DlgMacro.h"
 #include "pages/DlgSettings.h"
 #include "ui/AutoSwitch.h"
+#include "ui/Elevation.h"
 #include "ui/ProfileStrip.h"
 #include "ui/ProgramLinks.h"
 #include "skin/SkinButton.h"
@@ -37,6 +40,10 @@ public:
     // that no control id has, a multiple of 16 below 0xF000 as system
     // commands must be.
     static constexpr UINT kStopMacrosItem = 0x4250;
+    // "Activity" (tray menu and system menu) and "Restart as administrator"
+    // (tray menu), by the same rule.
+    static constexpr UINT kActivityItem = 0x4260;
+    static constexpr UINT kRestartAdminItem = 0x4270;
 
     CMainDlg();
     bool IsShown() const { return shown_; }
@@ -64,7 +71,8 @@ private:
 
     void PaintIcon();
     // The foreground program changed: its linked profile, or the one before.
-    void OnForeground(const std::u16string& program, bool own);
+    // It also tells whether the program runs as administrator.
+    void OnForeground(const std::u16string& program, bool own, DWORD process);
     // WM_COPYDATA from a second copy started with `/profile NAME`.
     LRESULT OnProfileRequest(const COPYDATASTRUCT& data);
     // A profile change the user did not make in the window shows a balloon
@@ -79,8 +87,11 @@ private:
     void HideToTray();
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     void ShowTrayMenu();
-    // "Stop all macros" on the window's system menu, in the language shown.
-    void ShowStopItemInSystemMenu();
+    // "Activity" and "Stop all macros" on the window's system menu, in the
+    // language shown.
+    void ShowItemsInSystemMenu();
+    // The elevated copy started: this run ends; refused: nothing changes.
+    void RestartAsAdministrator();
     void StopAllMacros();
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
@@ -105,6 +116,8 @@ private:
     CSkinHyperLink website_;
     CProgramLinks links_;
     CAutoSwitch autoSwitch_;
+    CElevationWatch elevation_;
+    CActivityWindow activityWindow_;
     std::unique_ptr<CForegroundWatcher> foreground_;
     std::unique_ptr<CSystemEvents> systemEvents_;
     CProfileStrip strip_;

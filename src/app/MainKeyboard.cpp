@@ -9,14 +9,17 @@
 #include "framework/ModalMoment.h"
 #include "macro/win32/Win32KeyboardHook.h"
 #include "model/DocProfileSet.h"
+#include "ui/Activity.h"
 #include "ui/ProfileStrip.h"
 
 CMainKeyboard::CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                             const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages)
+                             const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages,
+                             CActivity& activity)
     : CKeyboardHost(profiles, channel),
       clock_(services.clock),
       strip_(strip),
       pages_(pages),
+      activity_(activity),
       dispatcher_(profiles, *this, services, [&macros](const std::u16string& name) { return SnapshotOf(macros, name); }) {
     // Waiting for actions to end must still answer what other threads send to
     // the window: a brightness repeat waits in SendMessageW for its step.
@@ -61,12 +64,14 @@ bool CMainKeyboard::OnTimer(WPARAM id) {
 void CMainKeyboard::Reapply() {
     if (!Channel().IsListening()) Channel().Close();
     (void)Channel().Open();  // without the keyboard the apply below sends nothing
+    activity_.Keyboard(LinkOf(Channel()));
     if (!IsRecording()) MakeCurrent();
 }
 
 LRESULT CMainKeyboard::OnDeviceReport(WPARAM report, LPARAM length) {
     if (window_ == nullptr) return 0;
     if (length == kLinkLost) {
+        activity_.Keyboard(KeyboardLink::Unplugged);
         dispatcher_.OnKeyboardRemoved();  // no key release can arrive any more
         return 1;
     }
@@ -80,8 +85,13 @@ void CMainKeyboard::OnDeviceChange(WPARAM event, LPARAM data) {
     if (change->arrived) {
         // The keyboard's own return applies the profile: a resume's wait ends.
         if (IsKeyboardInterface(change->path)) KillTimer(window_, kResumeTimer);
-        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] { Reapply(); });
+        (void)OnKeyboardArrival(change->path, Channel(), clock_, IsRecording(), [this] {
+            Reapply();
+            if (!IsRecording() && Profiles().Current() != nullptr)
+                activity_.ProfileMadeCurrent(Profiles().currentName, ProfileReason::KeyboardArrival);
+        });
     } else {
+        if (IsKeyboardInterface(change->path)) activity_.Keyboard(KeyboardLink::Unplugged);
         (void)OnKeyboardRemoval(change->path, Profiles().Current() != nullptr,
                                 [this] { dispatcher_.OnKeyboardRemoved(); });
     }
@@ -106,9 +116,11 @@ void CMainKeyboard::StepBrightness(int step) {
 
 // Nothing the profile left started runs on into the new one: its loops
 // could not be stopped from a profile that lacks their keys.
-void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason) {
+void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason reason) {
     (void)ReleaseAll();  // a refused release is sent again at the next one
     ApplyProfile(Channel(), current);
+    // After the release: what the old profile's actions note carries its name.
+    activity_.ProfileMadeCurrent(Profiles().currentName, reason, current.accelerator);
 }
 
 void CMainKeyboard::ApplyGaming(const CDocProfile& profile) {

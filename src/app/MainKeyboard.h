@@ -21,6 +21,7 @@
 #include "device/win32/DeviceNotification.h"
 #include "ui/ProfileChangeSteps.h"
 
+class CActivity;
 class CDocMacroSet;
 class CProfileStrip;
 class IClock;
@@ -47,9 +48,10 @@ public:
 class CMainKeyboard final : public CKeyboardHost, public IProfileKeyboard {
 public:
     // Everything given must outlive this object. Fn + digit selects
-    // profiles through `strip`.
+    // profiles through `strip`. The activity hears of profile changes and of
+    // the keyboard's connection.
     CMainKeyboard(CDocProfileSet& profiles, CDocMacroSet& macros, CDeviceChannel& channel,
-                  const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages);
+                  const ActionServices& services, CProfileStrip& strip, IKeyboardPages& pages, CActivity& activity);
 
     // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
@@ -108,6 +110,7 @@ private:
     IClock& clock_;
     CProfileStrip& strip_;
     IKeyboardPages& pages_;
+    CActivity& activity_;
     CDispatcher dispatcher_;
     // Read by repeat threads; null once the window is being destroyed.
     std::atomic<HWND> window_{nullptr};

@@ -22,6 +22,7 @@ bool CDeviceChannel::Open() {
     // A driver opened anew holds a table of its own until the first upload.
     tableSent_ = false;
     device_ = io_.Open(kDevicePath);
+    deviceFound_ = device_ != nullptr;
     const bool confirmed = SendCommand(kCommandPresence, 1);
     if (!confirmed) {
         Close();

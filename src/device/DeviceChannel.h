@@ -37,6 +37,9 @@ public:
     // report. Harmless when closed.
     void Close();
     bool IsOpen() const { return device_ != nullptr; }
+    // Whether the last Open found the driver's control device (false: the
+    // driver is missing; true and not open: the handshake failed).
+    bool DeviceFound() const { return deviceFound_; }
     // Whether a listener thread was started and not yet released by Close.
     bool HasListener() const { return listener_.joinable(); }
     // Whether reports can arrive: open, and the listener not ended by a
@@ -82,5 +85,6 @@ private:
     uint8_t reserved_ = 0;
     uint8_t gamingFlags_ = 0;
     bool tableSent_ = false;
+    bool deviceFound_ = false;
     std::shared_ptr<ReportHandover> handover_ = std::make_shared<ReportHandover>();
 };

@@ -52,12 +52,7 @@ TEST_F(ProfileChangeFlow, NewAfterYesKeepsTheChangeInTheProfileLeftAndGivesTheNe
 }
 
 TEST_F(ProfileChangeFlow, FnDigitOverANameNotYetConfirmedRenamesAsksAndSwitches) {
-    CDocProfileSet profiles;
-    for (const auto& [name, digit] : {std::pair{u"Alpha", 1u}, std::pair{u"Beta", 2u}}) {
-        profiles.AddDefaultProfile(name);
-        profiles.Find(name)->accelerator = digit;
-    }
-    profiles.currentName = u"Alpha";
+    CDocProfileSet profiles = AlphaAndBeta();
     HWND main = Start(std::move(profiles));
     ASSERT_NE(main, nullptr);
 

@@ -31,7 +31,17 @@ const char16_t* const kIdentifiers[] = {
     u"IDC_STATIC_BLACKLIGHT", u"IDC_STATIC_BRIGHTNESS", u"IDC_STATIC_EFFECT", u"IDC_RADIO_EFFECT_STATIC",
     u"IDC_RADIO_EFFECT_BLINK", u"IDC_RADIO_EFFECT_BREATH", u"IDC_STATIC_GAMINGMODE", u"IDC_STATIC_DISABLEKEY",
     u"IDC_CHK_DISABLE", u"ID_PROFILE_NAME_EMPTY", u"ID_PROFILE_NAME_TAKEN", u"ID_DAMAGED_FILE_KEPT",
-    u"ID_DAMAGED_FILE_NOT_KEPT", u"ID_BALLOON_PROFILE", u"IDC_STATIC_PROGRAM", u"ID_STOP_ALL_MACROS"};
+    u"ID_DAMAGED_FILE_NOT_KEPT", u"ID_BALLOON_PROFILE", u"IDC_STATIC_PROGRAM", u"ID_STOP_ALL_MACROS",
+    // The Activity window and programs that run as administrator.
+    u"ID_ACTIVITY", u"ID_RESTART_ADMIN", u"ID_BALLOON_ADMIN", u"ID_ACTIVITY_COPY", u"ID_ACTIVITY_TIME",
+    u"ID_ACTIVITY_KEY", u"ID_ACTIVITY_PROFILE", u"ID_ACTIVITY_WHAT", u"ID_ACT_SENT", u"ID_ACT_DISABLED",
+    u"ID_ACT_PLAYED_ONCE", u"ID_ACT_PLAYED_TIMES", u"ID_ACT_MACRO_STOPPED", u"ID_ACT_MACRO_MISSING",
+    u"ID_ACT_MACRO_EMPTY", u"ID_ACT_LOOP_STARTED", u"ID_ACT_LOOP_STOPPED", u"ID_ACT_LAUNCHED",
+    u"ID_ACT_LAUNCH_FAILED", u"ID_ACT_GAMING_ON", u"ID_ACT_GAMING_OFF", u"ID_ACT_PROFILE", u"ID_ACT_BLOCKED",
+    u"ID_ACT_KEYBOARD", u"ID_REASON_WINDOW", u"ID_REASON_FN", u"ID_REASON_LINKED", u"ID_REASON_COMMAND_LINE",
+    u"ID_REASON_ARRIVAL", u"ID_REASON_START_UP", u"ID_KB_CONNECTED", u"ID_KB_NO_DRIVER", u"ID_KB_NO_HANDSHAKE",
+    u"ID_KB_UNPLUGGED", u"ID_KB_UNKNOWN", u"ID_HEAD_KEYBOARD", u"ID_HEAD_PROFILE", u"ID_HEAD_NO_PROFILE",
+    u"ID_HEAD_NO_FOREGROUND", u"ID_HEAD_ELEVATED", u"ID_HEAD_LINKED", u"ID_HEAD_FOREGROUND"};
 
 TextTable Load(std::u16string language) {
     TextTable texts;
@@ -46,7 +56,7 @@ bool Uses(const std::u16string& text, char16_t first, char16_t last) {
 }  // namespace
 
 TEST(LanguageFile, EveryLanguageTranslatesEveryIdentifier) {
-    ASSERT_EQ(std::size(kIdentifiers), 80u);
+    ASSERT_EQ(std::size(kIdentifiers), 122u);
     std::u16string byDefault;
     TextTable defaultTexts;
     LoadLanguage(kMainFile.u16string(), byDefault, defaultTexts, Windows1252CodePage::Instance());

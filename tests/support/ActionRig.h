@@ -16,14 +16,15 @@ struct ActionRig {
     CVirtualClock clock;
     CVirtualClock::Participant self{clock};
     RecordingInput input{clock};
-    ActionServices services{input, clock, input};
+    CActivityRing activity;
+    ActionServices services{input, clock, input, &activity};
     CActivationRunner runner{clock};
 
     // Presses `key` and starts its activation with `macro` as the snapshot.
     void Press(CKeyAction& key, MacroSnapshot macro = nullptr) {
         key.released = 0;
-        runner.Start(key, [this, &key, macro](const std::atomic<bool>& stop) {
-            key.Execute(ExecutionContext{services, macro, stop});
+        runner.Start(key, [this, &key, macro, subject = SubjectOf(key)](const std::atomic<bool>& stop) {
+            key.Execute(ExecutionContext{services, macro, stop, subject});
         });
     }
     void Release(CKeyAction& key) { key.released = 1; }

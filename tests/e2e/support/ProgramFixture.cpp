@@ -9,6 +9,16 @@ CDocProfileSet DefaultProfiles() {
     return set;
 }
 
+CDocProfileSet AlphaAndBeta() {
+    CDocProfileSet profiles;
+    for (const auto& [name, digit] : {std::pair{u"Alpha", 1u}, std::pair{u"Beta", 2u}}) {
+        profiles.AddDefaultProfile(name);
+        profiles.Find(name)->accelerator = digit;
+    }
+    profiles.currentName = u"Alpha";
+    return profiles;
+}
+
 std::size_t UploadsBetween(const KeyboardLog& log, std::size_t from, std::size_t to) {
     std::size_t n = 0;
     for (std::size_t i = from; i < to && i < log.size(); ++i) n += log[i].kind == KBSIM_LOG_UPLOAD;

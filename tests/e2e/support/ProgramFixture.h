@@ -14,6 +14,8 @@ constexpr DWORD kProgramTimeoutMs = 30000;
 
 // The profile set of a first run: one default profile, current.
 CDocProfileSet DefaultProfiles();
+// Two default profiles: "Alpha" on Fn + 1, current, and "Beta" on Fn + 2.
+CDocProfileSet AlphaAndBeta();
 
 std::size_t UploadsBetween(const KeyboardLog& log, std::size_t from, std::size_t to);
 
