@@ -21,6 +21,14 @@ void CSkinEdit::RedrawNow() const {
 
 LRESULT CSkinEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_CHAR:
+        // Ctrl+A arrives as character 1: select everything, as users expect
+        // of any edit, where the system's edit would only beep.
+        if (wp == 1) {
+            Send(EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         // Moved or resized: the next paint cuts the slice at the new place.
         if ((reinterpret_cast<const WINDOWPOS*>(lp)->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
