@@ -104,7 +104,7 @@ void CMainDlg::CreatePages() {
     } pages[] = {{keyboardPage_, 282, 160}, {macroPage_, 292, 155}, {backlightPage_, 280, 160}, {gamingPage_, 280, 160}};
     for (const auto& p : pages) {
         p.page.Create(GetSafeHwnd());
-        SetWindowPos(p.page.GetSafeHwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(p.page, {p.x, p.y, 0, 0});
         p.page.Show(SW_HIDE);
     }
     ShowPage(keyboardPage_);

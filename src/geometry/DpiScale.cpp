@@ -33,13 +33,3 @@ std::vector<MaskRun> ScaleMaskRuns(const std::vector<MaskRun>& runs, int height,
     }
     return scaled;
 }
-
-ImageSetChoice ChooseImageSet(int dpi, std::span<const int> setPercents) {
-    dpi = Valid(dpi);
-    if (setPercents.empty()) return {100, dpi != kBaseDpi};
-    // percent x 96 against dpi x 100 keeps the comparison exact.
-    const auto fits = std::find_if(setPercents.begin(), setPercents.end(),
-                                   [&](int percent) { return percent * kBaseDpi >= dpi * 100; });
-    const int percent = fits != setPercents.end() ? *fits : setPercents.back();
-    return {percent, percent * kBaseDpi != dpi * 100};
-}

@@ -2,7 +2,6 @@
 // Rules by which what is laid out at 96 DPI (100 %) follows a window's DPI.
 // Positions keep their 96-DPI values in the tables; these functions give the
 // pixels at another DPI. A DPI of zero or below (a failed query) counts as 96.
-#include <span>
 #include <vector>
 
 #include "ui/SkinGeometry.h"
@@ -20,14 +19,3 @@ float ScaleFontSize(float pixels, int dpi);
 // at 96 DPI: nearest neighbour, so the outline stays exactly two-valued,
 // and its edges land where ScaleRect puts the controls' edges.
 std::vector<MaskRun> ScaleMaskRuns(const std::vector<MaskRun>& runs, int height, int dpi);
-
-// Which drawn image set serves a DPI. Sets are named by their scale in
-// percent (100, 150, 200), in rising order. The smallest set at least as
-// large as the scale is used, scaled down when it is larger; a set is
-// stretched up only when the scale is above the largest one.
-struct ImageSetChoice {
-    int percent;
-    bool scaled;  // the set's images must be resized for this DPI
-    bool operator==(const ImageSetChoice&) const = default;
-};
-ImageSetChoice ChooseImageSet(int dpi, std::span<const int> setPercents);

@@ -1,7 +1,8 @@
 #include "skin/SkinDialog.h"
 
+#include "geometry/DpiScale.h"
 #include "skin/SkinGdi.h"
-#include "ui/SkinGeometry.h"
+#include "skin/SkinScale.h"
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialogEx(templateId, parent) {}
 
@@ -24,7 +25,7 @@ void CSkinDialog::SetMaskOf(std::u16string_view set) {
 }
 
 Gdiplus::Bitmap* CSkinDialog::Image(SkinState state, int index) const {
-    const auto& list = images_[static_cast<std::size_t>(state)];
+    const auto& list = Dpi() == kBaseDpi ? images_[static_cast<std::size_t>(state)] : scaled_[static_cast<std::size_t>(state)];
     return index >= 0 && static_cast<std::size_t>(index) < list.size() ? list[static_cast<std::size_t>(index)].get()
                                                                          : nullptr;
 }
@@ -48,13 +49,50 @@ bool CSkinDialog::ApplyMask() {
     const int width = static_cast<int>(mask_->GetWidth()), height = static_cast<int>(mask_->GetHeight());
     const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask_);
     if (!bitmap) return false;
-    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    UniqueGdiObject<HRGN> region = RegionOfRuns(MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height));
+    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, ScaleLength(width, Dpi()), ScaleLength(height, Dpi()),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    const std::vector<MaskRun> runs = MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height);
+    UniqueGdiObject<HRGN> region = RegionOfRuns(ScaleMaskRuns(runs, height, Dpi()));
     if (region && SetWindowRgn(GetSafeHwnd(), region.Get(), TRUE)) region.Release();  // the window owns it now
     return true;
 }
 
+void CSkinDialog::ScaleImages() {
+    for (std::size_t state = 0; state < images_.size(); ++state) {
+        scaled_[state].clear();
+        if (Dpi() == kBaseDpi) continue;
+        for (const SharedBitmap& image : images_[state])
+            scaled_[state].push_back(image ? ScaledImage(*image, Dpi()) : nullptr);
+    }
+}
+
+namespace {
+// A control and the windows inside it (an edit in its scroll frame).
+void TellDpiChanged(HWND control) {
+    SendMessageW(control, WM_DPICHANGED_AFTERPARENT, 0, 0);
+    EnumChildWindows(
+        control, [](HWND inner, LPARAM) { return SendMessageW(inner, WM_DPICHANGED_AFTERPARENT, 0, 0), TRUE; }, 0);
+}
+}  // namespace
+
+void CSkinDialog::ApplyDpi(int dpi) {
+    SetDpi(dpi);
+    ScaleImages();
+    const int index = currentIndex_;
+    SetBackground();
+    currentIndex_ = index;
+    if (mask_) ApplyMask();
+    for (HWND child = GetWindow(GetSafeHwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (auto* page = dynamic_cast<CSkinDialog*>(CWnd::FromHandle(child)))
+            page->ApplyDpi(dpi);
+        else
+            TellDpiChanged(child);
+    }
+    RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 BOOL CSkinDialog::OnInitDialog() {
+    ScaleImages();
     SetBackground();
     dragAnywhere_ = false;
     if (mask_ && ApplyMask()) CenterOnOwner();
@@ -82,6 +120,14 @@ void CSkinDialog::CenterOnOwner() const {
 
 LRESULT CSkinDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCHITTEST && dragAnywhere_) return HTCAPTION;
+    if (msg == WM_DPICHANGED) {
+        // The window keeps the suggested place; its size comes from the mask.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
+        ApplyDpi(LOWORD(wp));
+        SetWindowPos(GetSafeHwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE | (mask_ ? SWP_NOSIZE : 0));
+        return 0;
+    }
     if (IsCtlColorMessage(msg)) return OnCtlColor(msg, wp, lp);
     return CDialogEx::WindowProc(msg, wp, lp);
 }

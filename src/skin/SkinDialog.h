@@ -34,8 +34,13 @@ public:
     // Background brush from Normal image 0; current index back to 0.
     void SetBackground();
     // Sizes the window to the mask and gives it the mask's outline: exactly
-    // its non-white pixels. False when the mask holds no image.
+    // its non-white pixels, scaled to the window's DPI. False when the mask
+    // holds no image.
     bool ApplyMask();
+    // Lays the window out again for `dpi`: its images, outline and size,
+    // its placed controls, and its child dialogs likewise; other children
+    // hear WM_DPICHANGED_AFTERPARENT, as the system tells them on Windows.
+    void ApplyDpi(int dpi);
 
 protected:
     BOOL OnInitDialog() override;
@@ -44,8 +49,11 @@ protected:
 private:
     LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
     void CenterOnOwner() const;
+    // The images at the window's DPI; none at 96 DPI.
+    void ScaleImages();
 
     std::array<std::vector<SharedBitmap>, kSkinStateCount> images_;
+    std::array<std::vector<SharedBitmap>, kSkinStateCount> scaled_;
     SharedBitmap mask_;
     bool dragAnywhere_ = false;
     int currentIndex_ = 0;

@@ -1,30 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "geometry/DpiScale.h"
 
-namespace {
-constexpr std::array<int, 3> kSets = {100, 150, 200};
-}  // namespace
-
-// One row per DPI: a control rectangle at 96 DPI, its neighbour to the
-// right, and the image set chosen.
-TEST(DpiScale, RectanglesAndImageSetsFollowTheDpi) {
+// One row per DPI: a control rectangle at 96 DPI and its neighbour to the right.
+TEST(DpiScale, RectanglesFollowTheDpiEdgeByEdge) {
     struct Row {
         int dpi;
         PixelRect rect, expected;
-        ImageSetChoice set;
     };
     const Row rows[] = {
-        {96, {72, 98, 75, 31}, {72, 98, 75, 31}, {100, false}},
-        {120, {72, 98, 75, 31}, {90, 123, 94, 38}, {150, true}},  // 125 %: the top edge 122.5 rounds up
-        {144, {72, 98, 75, 31}, {108, 147, 113, 47}, {150, false}},
-        {168, {1, 1, 1, 1}, {2, 2, 2, 2}, {200, true}},  // 175 %: 1.75 rounds up, the edge 3.5 up
-        {192, {1007, 2, 32, 23}, {2014, 4, 64, 46}, {200, false}},
-        {288, {3, 5, 7, 1}, {9, 15, 21, 3}, {200, true}},  // above the largest set: stretched up
-        {72, {3, 3, 3, 3}, {2, 2, 3, 3}, {100, true}},      // below 100 %: edges 2.25 and 4.5
-        {0, {5, 6, 7, 8}, {5, 6, 7, 8}, {100, false}},      // a failed query counts as 96
+        {96, {72, 98, 75, 31}, {72, 98, 75, 31}},
+        {120, {72, 98, 75, 31}, {90, 123, 94, 38}},  // 125 %: the top edge 122.5 rounds up
+        {144, {72, 98, 75, 31}, {108, 147, 113, 47}},
+        {168, {1, 1, 1, 1}, {2, 2, 2, 2}},  // 175 %: 1.75 rounds up, the edge 3.5 up
+        {192, {1007, 2, 32, 23}, {2014, 4, 64, 46}},
+        {288, {3, 5, 7, 1}, {9, 15, 21, 3}},  // 300 %
+        {72, {3, 3, 3, 3}, {2, 2, 3, 3}},      // below 100 %: edges 2.25 and 4.5
+        {0, {5, 6, 7, 8}, {5, 6, 7, 8}},      // a failed query counts as 96
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.dpi);
@@ -32,10 +24,7 @@ TEST(DpiScale, RectanglesAndImageSetsFollowTheDpi) {
         // The right neighbour keeps touching.
         const PixelRect next{row.rect.x + row.rect.width, row.rect.y, 10, row.rect.height};
         EXPECT_EQ(ScaleRect(next, row.dpi).x, row.expected.x + row.expected.width);
-        EXPECT_EQ(ChooseImageSet(row.dpi, kSets), row.set);
     }
-    EXPECT_EQ(ChooseImageSet(144, std::span<const int>()), (ImageSetChoice{100, true}));
-    EXPECT_EQ(ChooseImageSet(120, std::span<const int>(kSets.data(), 1)), (ImageSetChoice{100, true}));
     EXPECT_FLOAT_EQ(ScaleFontSize(12.0f, 144), 18.0f);
 }
 
