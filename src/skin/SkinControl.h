@@ -97,9 +97,12 @@ protected:
     void RecordStatus(Gdiplus::Status status) {
         if (status != Gdiplus::Ok) lastStatus_ = status;
     }
-    // The font at the window's DPI: sizes are pixels at 96 DPI.
-    SkinFont ScaledFont(int style) const {
-        return SkinFont{font_.family, ScaleFontSize(font_.size, WindowDpi(this->GetSafeHwnd())), style};
+    // The font at the DPI the skin parent is laid out for (the window's
+    // without one): sizes are pixels at 96 DPI.
+    SkinFont ScaledFont(int style) {
+        const CSkinDialog* skin = GetSkinParent();
+        const int dpi = skin ? skin->Dpi() : WindowDpi(this->GetSafeHwnd());
+        return SkinFont{font_.family, ScaleFontSize(font_.size, dpi), style};
     }
     void SetHovering(bool on) { hovering_ = on; }
 
