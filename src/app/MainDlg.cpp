@@ -1,5 +1,9 @@
 #include "app/MainDlg.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
 #include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
@@ -59,12 +63,16 @@ void CMainDlg::Removed(const std::u16string& name) {
 
 BOOL CMainDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
-                                          LR_DEFAULTSIZE | LR_SHARED));
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
+    // The sizes the system's metrics ask for at its DPI, from the icon's
+    // 16 to 64 px images.
+    for (auto [size, icon] : {std::pair{LIM_LARGE, &icon_}, std::pair{LIM_SMALL, &smallIcon_}}) {
+        HICON loaded = nullptr;
+        if (SUCCEEDED(LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), size, &loaded)))
+            icon->Reset(loaded);
+    }
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
     PlaceControls();
     CreatePages();
     SetDragAnywhere(true);
@@ -160,7 +168,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(icon_);
+        return reinterpret_cast<LRESULT>(icon_.Get());
     case WM_ENDSESSION:
         (void)keyboard_.ReleaseAll();
         macroPage_.Store();
@@ -235,7 +243,7 @@ void CMainDlg::PaintIcon() {
     const RECT client = ClientRect();
     const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
+    DrawIcon(dc, x, y, icon_.Get());
     EndPaint(GetSafeHwnd(), &paint);
 }
 
