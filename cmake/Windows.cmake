@@ -16,12 +16,18 @@ qorn_own_code(qorn_win)
 # Templates of the skin toolkit itself (the drop-down list); every program
 # that uses the toolkit links them, as resources cannot live in a library.
 file(GLOB QORN_SKIN_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/skin/*.rc)
+# The application manifest, linked into every program, the tests included,
+# so that they run as the program does (DPI awareness, common controls 6).
+set(QORN_MANIFEST_RESOURCE ${CMAKE_SOURCE_DIR}/src/framework/Manifest.rc)
+set_source_files_properties(${QORN_MANIFEST_RESOURCE} PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/framework/Qorn.manifest)
 
 qorn_glob(QORN_APP_SOURCES src app)
 file(GLOB QORN_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
 # The pages' templates; the tests that create pages link them too.
 file(GLOB QORN_PAGE_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/pages/*.rc)
-add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES})
+add_executable(Qorn WIN32 ${QORN_APP_SOURCES} ${QORN_APP_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES}
+    ${QORN_MANIFEST_RESOURCE})
 target_link_libraries(Qorn PRIVATE qorn_win)
 target_link_options(Qorn PRIVATE -municode)
 qorn_own_code(Qorn)
@@ -57,7 +63,8 @@ if(QORN_TESTS)
     qorn_glob(QORN_WIN_TESTS tests win win/support)
     # Test dialogs live in a resource script of the tests.
     file(GLOB QORN_WIN_TEST_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.rc)
-    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES})
+    add_executable(win_tests ${QORN_WIN_TESTS} ${QORN_WIN_TEST_RESOURCES} ${QORN_PAGE_RESOURCES} ${QORN_SKIN_RESOURCES}
+        ${QORN_MANIFEST_RESOURCE})
     add_dependencies(win_tests skin_images)
     target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(win_tests PRIVATE qorn_win gtest gmock gtest_main)
@@ -66,7 +73,7 @@ if(QORN_TESTS)
     # Tests that need the simulated keyboard's driver (tools/kbdriver) in the
     # Wine prefix and, for the end-to-end runs, the program in dist/.
     qorn_glob(QORN_E2E_TESTS tests e2e e2e/support win/support)
-    add_executable(e2e_tests ${QORN_E2E_TESTS})
+    add_executable(e2e_tests ${QORN_E2E_TESTS} ${QORN_MANIFEST_RESOURCE})
     target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(e2e_tests PRIVATE kbsim_client qorn_win gtest gmock gtest_main)
     target_compile_definitions(e2e_tests PRIVATE QORN_KBSIM_EXE="$<TARGET_FILE:kbsim>")
@@ -74,7 +81,7 @@ if(QORN_TESTS)
     qorn_own_code(e2e_tests)
 
     # The setup, installed, upgraded and uninstalled in a prefix of its own.
-    add_executable(setup_tests ${CMAKE_SOURCE_DIR}/tests/setup/SetupTest.cpp
+    add_executable(setup_tests ${CMAKE_SOURCE_DIR}/tests/setup/SetupTest.cpp ${QORN_MANIFEST_RESOURCE}
         ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp)
     target_include_directories(setup_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(setup_tests PRIVATE qorn_win gtest gtest_main)
@@ -88,7 +95,7 @@ if(QORN_TESTS)
 
     # What a gamer feels, on the real program under Wine (./benchmark); built
     # by ./benchmark only.
-    add_executable(wine_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/win/WineBench.cpp
+    add_executable(wine_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/win/WineBench.cpp ${QORN_MANIFEST_RESOURCE}
         ${CMAKE_SOURCE_DIR}/bench/win/ProcessMemory.cpp
         ${CMAKE_SOURCE_DIR}/tests/win/support/AppProcess.cpp ${CMAKE_SOURCE_DIR}/tests/win/support/Capture.cpp
         ${CMAKE_SOURCE_DIR}/tests/win/support/KeyboardHookRecorder.cpp

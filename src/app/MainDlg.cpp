@@ -1,6 +1,9 @@
 #include "app/MainDlg.h"
 
+#include <commctrl.h>
+
 #include <tuple>
+#include <utility>
 
 #include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
@@ -63,12 +66,16 @@ void CMainDlg::Removed(const std::u16string& name) {
 
 BOOL CMainDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
-                                          LR_DEFAULTSIZE | LR_SHARED));
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, icon_, LocalText(u"ID_TRAY_TIP", kTitle));
+    // The sizes the system's metrics ask for at its DPI, from the icon's
+    // 16 to 64 px images.
+    for (auto [size, icon] : {std::pair{LIM_LARGE, &icon_}, std::pair{LIM_SMALL, &smallIcon_}}) {
+        HICON loaded = nullptr;
+        if (SUCCEEDED(LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), size, &loaded)))
+            icon->Reset(loaded);
+    }
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
     PlaceControls();
     CreatePages();
     SetDragAnywhere(true);
@@ -112,7 +119,7 @@ void CMainDlg::CreatePages() {
     } pages[] = {{keyboardPage_, 282, 160}, {macroPage_, 292, 155}, {backlightPage_, 280, 160}, {gamingPage_, 280, 160}};
     for (const auto& p : pages) {
         p.page.Create(GetSafeHwnd());
-        SetWindowPos(p.page.GetSafeHwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(p.page, {p.x, p.y, 0, 0});
         p.page.Show(SW_HIDE);
     }
     ShowPage(keyboardPage_);
@@ -170,7 +177,7 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(icon_);
+        return reinterpret_cast<LRESULT>(icon_.Get());
     case WM_ENDSESSION:
         (void)keyboard_.ReleaseAll();
         macroPage_.Store();
@@ -252,7 +259,7 @@ void CMainDlg::PaintIcon() {
     const RECT client = ClientRect();
     const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, icon_);
+    DrawIcon(dc, x, y, icon_.Get());
     EndPaint(GetSafeHwnd(), &paint);
 }
 

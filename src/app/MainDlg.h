@@ -15,6 +15,7 @@
 #include "app/SystemEvents.h"
 #include "app/TrayIcon.h"
 #include "lang/MultiLanguage.h"
+#include "platform/win32/UniqueResource.h"
 #include "pages/DlgBlacklight.h"
 #include "pages/DlgGamingMode.h"
 #include "pages/DlgMacro.h"
@@ -102,7 +103,8 @@ private:
 
     bool shown_ = false;
     bool exiting_ = false;
-    HICON icon_ = nullptr;
+    UniqueIcon icon_;
+    UniqueIcon smallIcon_;
     std::unique_ptr<CTrayIcon> tray_;
     CSkinButton settingsButton_;
     CSkinButton macroButton_;

@@ -17,7 +17,7 @@ constexpr wchar_t kProgramFilter[] = L"Program(*.exe)|*.exe||";
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 }  // namespace
 
-void CProfilePanel::Attach(CWnd& dialog) {
+void CProfilePanel::Attach(CDialogEx& dialog) {
     dialog_ = dialog.GetSafeHwnd();
     PlaceControls(dialog, {
         {profileLabel_, IDC_STATIC_PROFILE, 38, 171, 100, 18},

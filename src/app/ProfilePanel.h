@@ -25,7 +25,7 @@ public:
         : strip_(strip), links_(links), io_(io) {}
 
     // Takes over the dialog's controls and places them.
-    void Attach(CWnd& dialog);
+    void Attach(CDialogEx& dialog);
     // Shows the strip's state: the current name, which buttons apply. The
     // window calls it whenever a profile has become current.
     void Show();

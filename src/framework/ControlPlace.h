@@ -1,9 +1,10 @@
 #pragma once
 // Template controls taken over by their objects and moved to fixed pixel
-// rectangles: every window's initialisation does this from one table.
+// rectangles (at 96 DPI; they follow the dialog's DPI): every window's
+// initialisation does this from one table.
 #include <initializer_list>
 
-#include "framework/Wnd.h"
+#include "framework/DialogEx.h"
 
 struct ControlPlace {
     CWnd& control;
@@ -11,9 +12,9 @@ struct ControlPlace {
     int x, y, width, height;
 };
 
-inline void PlaceControls(const CWnd& dialog, std::initializer_list<ControlPlace> places) {
+inline void PlaceControls(CDialogEx& dialog, std::initializer_list<ControlPlace> places) {
     for (const ControlPlace& p : places) {
         p.control.SubclassDlgItem(p.id, dialog);
-        p.control.Move(p.x, p.y, p.width, p.height);
+        dialog.Place(p.control, {p.x, p.y, p.width, p.height});
     }
 }

@@ -1,8 +1,11 @@
 #include "framework/DialogEx.h"
 
+#include <algorithm>
 #include <optional>
 
+#include "framework/Dpi.h"
 #include "framework/ModalMoment.h"
+#include "geometry/DpiScale.h"
 
 CDialogEx::CDialogEx(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
@@ -65,6 +68,8 @@ void CDialogEx::EndDialog(int result) {
 LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_INITDIALOG:
+        dpi_ = WindowDpi(GetSafeHwnd());
+        KeepDialogUnscaled(GetSafeHwnd());
         return OnInitDialog();
     case WM_COMMAND: {
         LRESULT result = 0;
@@ -74,6 +79,27 @@ LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     }
     return CWnd::WindowProc(msg, wp, lp);
+}
+
+void CDialogEx::Place(CWnd& window, const PixelRect& at96) {
+    const auto same = std::find_if(placed_.begin(), placed_.end(), [&](const Placed& p) { return p.window == &window; });
+    if (same != placed_.end())
+        same->at96 = at96;
+    else
+        placed_.push_back({&window, at96});
+    MovePlaced({&window, at96});
+}
+
+void CDialogEx::SetDpi(int dpi) {
+    dpi_ = dpi;
+    for (const Placed& placed : placed_) MovePlaced(placed);
+}
+
+void CDialogEx::MovePlaced(const Placed& placed) const {
+    const PixelRect r = ScaleRect(placed.at96, dpi_);
+    const UINT keepSize = placed.at96.width == 0 && placed.at96.height == 0 ? SWP_NOSIZE : 0;
+    SetWindowPos(placed.window->GetSafeHwnd(), nullptr, r.x, r.y, r.width, r.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
 }
 
 bool CDialogEx::OnCommand(WPARAM wp, LPARAM) {

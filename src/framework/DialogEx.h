@@ -3,7 +3,10 @@
 // (Create) or modal (DoModal). The modal run is our own message loop, so that
 // every queued message passes PreTranslateMessage of the windows it is for
 // (key capture controls rely on that), with the owner disabled meanwhile.
+#include <vector>
+
 #include "framework/Wnd.h"
+#include "ui/SkinGeometry.h"
 
 class CDialogEx : public CWnd {
 public:
@@ -20,6 +23,14 @@ public:
 
     UINT TemplateId() const { return templateId_; }
 
+    // Moves a control or child dialog to its rectangle laid out at 96 DPI,
+    // scaled to the dialog's DPI, and again on every change of DPI. A
+    // rectangle of no size moves the window without resizing it.
+    void Place(CWnd& window, const PixelRect& at96);
+    // The DPI the dialog was laid out for: the window's at creation, then
+    // the one of the last SetDpi.
+    int Dpi() const { return dpi_; }
+
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool PreTranslateMessage(MSG& msg) override;
@@ -29,13 +40,22 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // A WM_COMMAND that no child control consumed; true when handled.
     virtual bool OnCommand(WPARAM wp, LPARAM lp);
+    // Every placed window moves to its rectangle at `dpi`.
+    void SetDpi(int dpi);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT msg, WPARAM, LPARAM);
+    struct Placed {
+        CWnd* window;
+        PixelRect at96;
+    };
+    void MovePlaced(const Placed& placed) const;
 
     UINT templateId_;
     CWnd* parent_;
     bool modal_ = false;
     bool running_ = false;
     int result_ = 0;
+    int dpi_ = 96;
+    std::vector<Placed> placed_;
 };

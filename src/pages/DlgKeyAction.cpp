@@ -42,7 +42,7 @@ BOOL CDlgKeyAction::OnInitDialog() {
 bool CDlgKeyAction::CreatePages() {
     for (CDlgKA* page : std::initializer_list<CDlgKA*>{&keyboard_, &mouse_, &macro_, &media_, &launch_, &shortcuts_}) {
         if (!page->Create(GetSafeHwnd())) return false;
-        SetWindowPos(page->GetSafeHwnd(), nullptr, 10, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Place(*page, {10, 90, 0, 0});
     }
     return true;
 }

@@ -32,6 +32,7 @@ void CDlgSettings::CreateKeys() {
         CKeyButton& button = buttons_[i];
         const RECT rect{place.x, place.y, place.x + place.width, place.y + place.height};
         button.CreateEx(0, L"BUTTON", L" ", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rect, GetSafeHwnd(), place.id);
+        Place(button, {place.x, place.y, place.width, place.height});
         button.keyCode = place.keyCode;
         keyButtons_[place.keyCode] = &button;
     }

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "framework/Dpi.h"
+#include "geometry/DpiScale.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinPaint.h"
@@ -90,13 +92,18 @@ protected:
     // `colourState`; a layout of zero size writes from its corner unbounded.
     void DrawString(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::RectF& layout,
                     SkinState colourState, int style = Gdiplus::FontStyleRegular) {
-        DrawSkinText(graphics, text, layout, SkinFont{font_.family, font_.size, style}, colours_[Slot(colourState)],
-                     format_.get(), &lastStatus_);
+        DrawSkinText(graphics, text, layout, ScaledFont(style), colours_[Slot(colourState)], format_.get(), &lastStatus_);
     }
     void RecordStatus(Gdiplus::Status status) {
         if (status != Gdiplus::Ok) lastStatus_ = status;
     }
-    const SkinFont& Font() const { return font_; }
+    // The font at the DPI the skin parent is laid out for (the window's
+    // without one): sizes are pixels at 96 DPI.
+    SkinFont ScaledFont(int style) {
+        const CSkinDialog* skin = GetSkinParent();
+        const int dpi = skin ? skin->Dpi() : WindowDpi(this->GetSafeHwnd());
+        return SkinFont{font_.family, ScaleFontSize(font_.size, dpi), style};
+    }
     void SetHovering(bool on) { hovering_ = on; }
 
 private:

@@ -1,7 +1,9 @@
 #include "skin/SkinDialog.h"
 
+#include "geometry/DpiScale.h"
 #include "skin/SkinGdi.h"
 #include "skin/SkinMessages.h"
+#include "skin/SkinScale.h"
 #include "ui/SkinGeometry.h"
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialogEx(templateId, parent) {}
@@ -33,7 +35,9 @@ Gdiplus::Bitmap* CSkinDialog::Image(SkinState state, int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
     ImageSlot& slot = list[static_cast<std::size_t>(index)];
     if (!slot.image && !slot.path.empty()) slot.image = LoadSkinBitmap(slot.path);
-    return slot.image.get();
+    if (Dpi() == kBaseDpi || !slot.image) return slot.image.get();
+    if (!slot.scaled) slot.scaled = ScaledImage(*slot.image, Dpi());
+    return slot.scaled.get();
 }
 
 void CSkinDialog::SetCurrentImageIndex(int index) {
@@ -58,17 +62,45 @@ bool CSkinDialog::ApplyMask() {
     const int width = static_cast<int>(mask->GetWidth()), height = static_cast<int>(mask->GetHeight());
     const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask);
     if (!bitmap) return false;
-    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    UniqueGdiObject<HRGN> region = RegionOfRuns(MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height));
+    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, ScaleLength(width, Dpi()), ScaleLength(height, Dpi()),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    const std::vector<MaskRun> runs = MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height);
+    UniqueGdiObject<HRGN> region = RegionOfRuns(ScaleMaskRuns(runs, height, Dpi()));
     if (region && SetWindowRgn(GetSafeHwnd(), region.Get(), TRUE)) region.Release();  // the window owns it now
     return true;
 }
 
 void CSkinDialog::ReleaseImages() {
     for (auto& list : images_)
-        for (ImageSlot& slot : list)
+        for (ImageSlot& slot : list) {
             if (!slot.path.empty()) slot.image.reset();
+            slot.scaled.reset();
+        }
     background_.Reset(nullptr);
+}
+
+namespace {
+// A control and the windows inside it (an edit in its scroll frame).
+void TellDpiChanged(HWND control) {
+    SendMessageW(control, WM_DPICHANGED_AFTERPARENT, 0, 0);
+    EnumChildWindows(
+        control, [](HWND inner, LPARAM) { return SendMessageW(inner, WM_DPICHANGED_AFTERPARENT, 0, 0), TRUE; }, 0);
+}
+}  // namespace
+
+void CSkinDialog::ApplyDpi(int dpi) {
+    SetDpi(dpi);
+    for (auto& list : images_)
+        for (ImageSlot& slot : list) slot.scaled.reset();
+    background_.Reset(nullptr);
+    if (!maskPath_.empty()) ApplyMask();
+    for (HWND child = GetWindow(GetSafeHwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (auto* page = dynamic_cast<CSkinDialog*>(CWnd::FromHandle(child)))
+            page->ApplyDpi(dpi);
+        else
+            TellDpiChanged(child);
+    }
+    RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool CSkinDialog::HoldsImages() const {
@@ -129,6 +161,14 @@ void CSkinDialog::CenterOnOwner() const {
 
 LRESULT CSkinDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCHITTEST && dragAnywhere_) return HTCAPTION;
+    if (msg == WM_DPICHANGED) {
+        // The window keeps the suggested place; its size comes from the mask.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
+        ApplyDpi(LOWORD(wp));
+        SetWindowPos(GetSafeHwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE | (maskPath_.empty() ? 0 : SWP_NOSIZE));
+        return 0;
+    }
     if (IsCtlColorMessage(msg)) return OnCtlColor(msg, wp, lp);
     switch (msg) {
     case WM_SHOWWINDOW: OnShowWindow(wp != 0); break;

@@ -35,9 +35,13 @@ public:
     void SetDragAnywhere(bool on) { dragAnywhere_ = on; }
 
     // Sizes the window to the mask and gives it the mask's outline: exactly
-    // its non-white pixels. False when the mask holds no image. The mask
-    // is not kept: the window holds its outline.
+    // its non-white pixels, scaled to the window's DPI. False when the mask
+    // holds no image. The mask is not kept: the window holds its outline.
     bool ApplyMask();
+    // Lays the window out again for `dpi`: its images, outline and size,
+    // its placed controls, and its child dialogs likewise; other children
+    // hear WM_DPICHANGED_AFTERPARENT, as the system tells them on Windows.
+    void ApplyDpi(int dpi);
     // Gives back the images loaded from files and the background made from
     // them; they load again when next drawn.
     void ReleaseImages();
@@ -55,10 +59,12 @@ protected:
 
 private:
     // A file's image is loaded on first use and may be given back; an image
-    // handed over whole (no path) stays.
+    // handed over whole (no path) stays. Above 96 DPI the slot also holds
+    // the image scaled to the window's DPI, made when first drawn.
     struct ImageSlot {
         std::wstring path;
         SharedBitmap image;
+        SharedBitmap scaled;
     };
 
     LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);

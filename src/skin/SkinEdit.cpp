@@ -2,11 +2,18 @@
 
 #include "skin/SkinGdi.h"
 
-CSkinEdit::CSkinEdit() : font_(CreateGdiFont(Font())) { SetHoverTracking(false); }
+CSkinEdit::CSkinEdit() { SetHoverTracking(false); }
 
 void CSkinEdit::OnSkinInit() {
-    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    UseFont();
     RememberSkinParent();
+}
+
+// The font is a GDI font of a fixed pixel size: a new DPI needs a new one.
+void CSkinEdit::UseFont() {
+    UniqueGdiObject<HFONT> font(CreateGdiFont(ScaledFont(Gdiplus::FontStyleRegular)));
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    font_ = std::move(font);
 }
 
 void CSkinEdit::UseBackground(SkinState state) {
@@ -21,6 +28,18 @@ void CSkinEdit::RedrawNow() const {
 
 LRESULT CSkinEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_DPICHANGED_AFTERPARENT:
+        UseFont();
+        background_.Reset();
+        break;
+    case WM_CHAR:
+        // Ctrl+A arrives as character 1: select everything, as users expect
+        // of any edit, where the system's edit would only beep.
+        if (wp == 1) {
+            Send(EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         // Moved or resized: the next paint cuts the slice at the new place.
         if ((reinterpret_cast<const WINDOWPOS*>(lp)->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))

@@ -22,6 +22,7 @@ private:
     // Replaces the background brush by one of the slice for `state`.
     void UseBackground(SkinState state);
     void RedrawNow() const;
+    void UseFont();
 
     UniqueGdiObject<HBRUSH> background_;
     UniqueGdiObject<HFONT> font_;

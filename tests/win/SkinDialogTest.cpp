@@ -34,6 +34,12 @@ std::wstring WriteMask(int width, int height, int inset) {
     return path;
 }
 
+LONG EditFontHeight(HWND edit) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
 bool Inside(HWND hwnd, POINT client) {
     POINT screen = client;
     ClientToScreen(hwnd, &screen);
@@ -56,6 +62,38 @@ TEST(SkinDialog, MaskGivesSizeAndOutlineAndClicksPassTheWhiteParts) {
     EXPECT_TRUE(Inside(hwnd, POINT{30, 200}));
     EXPECT_TRUE(Inside(hwnd, POINT{349, 120})) << "last column of the shape";
     EXPECT_FALSE(Inside(hwnd, POINT{350, 120})) << "first white column";
+}
+
+// Wine never sends WM_DPICHANGED: the test sends it as Windows would when
+// the window moves to a 200 % monitor.
+TEST(SkinDialog, ADpiChangeLaysTheWindowOutAgainAtTheSuggestedPlace) {
+    SkinTestDialog dialog;
+    dialog.SetMask(WriteMask(360, 240, 10));
+    dialog.Open(100, 100);
+    HWND hwnd = dialog.GetSafeHwnd();
+    const LONG fontBefore = EditFontHeight(dialog.edit.GetSafeHwnd());
+    RECT suggested{50, 60, 50 + 720, 60 + 480};
+    dialog.Send(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    PumpFor(150ms);
+
+    const RECT r = dialog.WindowRect();
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(r.right - r.left, 720);
+    EXPECT_EQ(r.bottom - r.top, 480);
+    EXPECT_TRUE(Inside(hwnd, POINT{699, 240})) << "last column of the shape, doubled";
+    EXPECT_FALSE(Inside(hwnd, POINT{700, 240}));
+    EXPECT_FALSE(Inside(hwnd, POINT{24, 24})) << "outside the rounded corner, doubled";
+
+    RECT button = dialog.button.WindowRect();
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, 20);
+    EXPECT_EQ(button.top, 20);
+    EXPECT_EQ(button.right - button.left, 160);
+    EXPECT_EQ(button.bottom - button.top, 60);
+    EXPECT_EQ(EditFontHeight(dialog.edit.GetSafeHwnd()), 2 * fontBefore) << "the edit remade its font";
+    // The background is the Normal image, scaled.
+    EXPECT_EQ(CaptureClient(hwnd).At(600, 270), StateColour(SkinState::Normal, 0));
 }
 
 TEST(SkinDialog, BackgroundIsNormalImageZero) {

@@ -44,6 +44,23 @@ TEST(SkinEdit, DisabledShowsTheDisableSliceAndTextColour) {
     EXPECT_FALSE(white);
 }
 
+TEST(SkinEdit, CtrlASelectsAllTheText) {
+    SkinTestDialog dialog;
+    dialog.Open();
+    dialog.edit.SetText(L"Profile 1");
+    SetFocus(dialog.edit.GetSafeHwnd());
+    dialog.edit.Send(EM_SETSEL, 3, 3);
+    Key(VK_CONTROL, true);
+    TapKey('A');
+    Key(VK_CONTROL, false);
+    PumpFor(150ms);
+    DWORD from = 0, to = 0;
+    dialog.edit.Send(EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 9u);
+    EXPECT_EQ(dialog.edit.Text(), L"Profile 1") << "no control character typed";
+}
+
 TEST(SkinEdit, TypingRepaintsTheBackgroundUnderTheText) {
     SkinTestDialog dialog;
     dialog.Open();

@@ -232,7 +232,8 @@ def main(res_dir, icon_path):
     bmpfile.write_bmp(grid(4, 4, 14, 14, scrollbar), os.path.join(res_dir, "scrollbar.bmp"))
     bmpfile.write_bmp(grid(1, 4, 14, 20, slider_thumb), os.path.join(res_dir, "SliderThumb.bmp"))
     bmpfile.write_bmp(list_back(), os.path.join(res_dir, "listback.bmp"))
-    bmpfile.write_ico([icon(32), icon(16)], icon_path)
+    # Every size Windows asks for from 100 % to 200 %: small 16-32, large 32-64.
+    bmpfile.write_ico([icon(size) for size in (64, 48, 32, 24, 16)], icon_path)
 
 
 if __name__ == "__main__":

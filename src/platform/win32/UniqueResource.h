@@ -41,6 +41,9 @@ struct DcFree {
 struct MenuFree {
     void operator()(HMENU h) const { DestroyMenu(h); }
 };
+struct IconFree {
+    void operator()(HICON h) const { DestroyIcon(h); }
+};
 struct LocalMemoryFree {
     void operator()(void* p) const { LocalFree(p); }
 };
@@ -51,6 +54,8 @@ using UniqueGdiObject = UniqueResource<H, GdiObjectFree>;
 // A device context from CreateCompatibleDC.
 using UniqueMemoryDC = UniqueResource<HDC, DcFree>;
 using UniqueMenu = UniqueResource<HMENU, MenuFree>;
+// An icon the caller made or loaded unshared.
+using UniqueIcon = UniqueResource<HICON, IconFree>;
 // Memory the system allocated with LocalAlloc for the caller (security
 // descriptors, access lists, converted SIDs).
 template <typename P>

@@ -15,6 +15,10 @@ ProgramRun::ProgramRun() : folder_(MakeAppFolder(L"e2e", true)) {}
 
 ProgramRun::~ProgramRun() {
     app_.reset();
+    StopWatching();
+}
+
+void ProgramRun::StopWatching() {
     watching_ = false;
     if (watcher_.joinable()) watcher_.join();
 }
@@ -53,7 +57,9 @@ std::vector<std::wstring> ProgramRun::Answered() {
     return answered_;
 }
 
+// A second start (after Exit) first ends the watch of the run before.
 bool ProgramRun::Start(const std::wstring& arguments) {
+    StopWatching();
     app_ = std::make_unique<AppProcess>(folder_, arguments);
     if (!app_->Started()) return false;
     watching_ = true;

@@ -45,6 +45,8 @@ public:
     bool Exit(DWORD timeoutMs);
 
 private:
+    void StopWatching();
+
     std::wstring folder_;
     std::unique_ptr<AppProcess> app_;
     std::atomic<bool> watching_{false};
