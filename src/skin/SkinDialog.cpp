@@ -9,11 +9,11 @@
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialogEx(templateId, parent) {}
 
 void CSkinDialog::AddImage(SkinState state, SharedBitmap image) {
-    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{{}, std::move(image)});
+    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{{}, std::move(image), {}});
 }
 
 void CSkinDialog::AddImageFile(SkinState state, std::wstring path) {
-    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{std::move(path), {}});
+    images_[static_cast<std::size_t>(state)].push_back(ImageSlot{std::move(path), {}, {}});
 }
 
 void CSkinDialog::LoadImages(std::u16string_view set, std::initializer_list<SkinState> states) {
