@@ -9,9 +9,6 @@ if(QORN_TESTS)
     target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(core_tests PRIVATE qorn_core GTest::gtest GTest::gmock GTest::gtest_main)
     qorn_own_code(core_tests)
-    # GoogleTest's headers are most of each test file's compile time.
-    target_precompile_headers(core_tests PRIVATE <gtest/gtest.h> <gmock/gmock.h> <string> <vector> <optional>
-                              <functional> <algorithm>)
     gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 
     # The skin generator draws the same bytes on every run.
