@@ -230,7 +230,8 @@ TEST_F(MacroPageFlow, FnF9StartsANewMacroAndStopsIt) {
     KeyboardLog log = watch_.WaitUntilTaken(14, 1);
     ASSERT_NE(FindCommand(log, 14, 1), kNotFound) << "Fn+F9 starts recording";
     EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kPickerId)) == L"Macro1"; }, 5s)) << "into a new macro";
-    EXPECT_EQ(TextOf(GetDlgItem(page, kRecordId)), L"Stop");
+    // The page shows the new macro, then its record button: wait for both.
+    EXPECT_TRUE(WaitFor([&] { return TextOf(GetDlgItem(page, kRecordId)) == L"Stop"; }, 5s));
 
     FnChord(kF9);
     log = watch_.WaitUntilTaken(14, 0);
