@@ -78,6 +78,17 @@ ensure_default_data() {
     done
 }
 
+# wine_window_manager Y|N: whether a window manager runs on the display.
+# None runs in Xvfb, yet Wine waits up to 2 s for one to let go of every
+# managed top-level window it hides or destroys (each test window, each tray
+# icon's window). Unmanaged (N), Wine places and focuses the windows itself
+# and waits for nobody. Run inside a prefix's environment.
+wine_window_manager() {
+    grep -q "\"Managed\"=\"$1\"" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
+    wineserver -w
+}
+
 # The private Wine prefix, made once, with Tahoma where GDI+ looks for it.
 ensure_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -85,6 +96,7 @@ ensure_wine_prefix() {
         wineboot -i </dev/null >"$BUILD/wineboot.log" 2>&1
         wineserver -w
     fi
+    wine_window_manager N
     cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # Chinese and Korean glyphs: text in Tahoma falls back to a CJK font,
     # as it does on Windows.
@@ -140,6 +152,7 @@ run_setup_tests() {
         export WINEPREFIX=$prefix QORN_SETUP_OLD="Z:${old//\//\\}" QORN_SETUP_NEW="Z:${new//\//\\}"
         wineboot -i </dev/null >"$BUILD/setup-wineboot.log" 2>&1
         wineserver -w
+        wine_window_manager N
         timeout 600 xvfb-run -a -s "-screen 0 1280x1024x24" wine "$BUILD/win/setup_tests.exe" --gtest_color=no \
             </dev/null >"$BUILD/setup_tests.log" 2>&1
         wineserver -k >/dev/null 2>&1 || true
