@@ -23,6 +23,8 @@ set_source_files_properties(${QORN_MANIFEST_RESOURCE} PROPERTIES
     OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/framework/Qorn.manifest)
 
 qorn_glob(QORN_APP_SOURCES src app)
+# Windows Sockets must come before <windows.h>, which a batch has read first.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/MainApp.cpp PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
 file(GLOB QORN_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
 # The pages' templates; the tests that create pages link them too.
 file(GLOB QORN_PAGE_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/pages/*.rc)

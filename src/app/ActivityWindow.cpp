@@ -8,9 +8,9 @@
 #include "app/ActivityIds.h"
 #include "lang/win32/LocalText.h"
 #include "ui/Activity.h"
+#include "platform/win32/WideText.h"
 
 namespace {
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 // Minutes east of UTC now, from the system's own conversion.
 int32_t LocalOffsetMinutes() {

@@ -16,6 +16,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "ui/Elevation.h"
 #include "ui/ProfileRequest.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 CMainApp* current = nullptr;
@@ -107,10 +108,6 @@ void CMainApp::GrantFolderAccess() const {
     for (const std::wstring& path : {MacroFilePath(), ProfileFilePath(), LanguageFilePath()})
         (void)GrantModifyToEveryone(path);  // a file that is missing or refused stays as it is
 }
-
-namespace {
-std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-}  // namespace
 
 // A missing or unreadable file is reported by the document itself, once,
 // and the run goes on with that set empty.

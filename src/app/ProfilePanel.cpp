@@ -9,12 +9,12 @@
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
 #include "ui/ProgramLinks.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 constexpr wchar_t kProfileFilter[] = L"Profile(*.pf)|*.pf||";
 constexpr wchar_t kProgramFilter[] = L"Program(*.exe)|*.exe||";
 
-std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 }  // namespace
 
 void CProfilePanel::Attach(CDialogEx& dialog) {

@@ -1,10 +1,7 @@
 #include "framework/Win32UserPrompt.h"
 
 #include "framework/MessageBox.h"
-
-namespace {
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-}  // namespace
+#include "platform/win32/WideText.h"
 
 void Win32UserPrompt::Warn(std::u16string_view text) { ShowMessageBox(Wide(text), MB_OK | MB_ICONEXCLAMATION); }
 

@@ -4,10 +4,9 @@
 #include "framework/FileDialog.h"
 #include "lang/win32/LocalText.h"
 #include "pages/KeyPageResource.h"
+#include "platform/win32/WideText.h"
 
 namespace {
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 // The whole text, with the caret after its last character and in view.
 void SetTextCaretAtEnd(CSkinEdit& edit, const std::wstring& text) {

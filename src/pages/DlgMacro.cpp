@@ -5,12 +5,11 @@
 #include "lang/win32/LocalText.h"
 #include "pages/DlgMacroIds.h"
 #include "pages/resource.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 constexpr wchar_t kMacroFilter[] = L"Macro(*.mc)|*.mc||";
 
-std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 }  // namespace
 
 CDlgMacro::CDlgMacro(CDocMacroSet& macros, CDocProfileSet& profiles, CDeviceChannel& channel, const DocumentIo& io)

@@ -13,9 +13,10 @@
 #include "model/DocProfileSet.h"
 #include "platform/SteadyClock.h"
 #include "support/ActionRig.h"
+#include "support/DispatchRig.h"
 
 namespace {
-constexpr uint8_t kA = 0x04, kB = 0x05, kC = 0x06, kF3 = 0x3C, kF12 = 0x45, kFn = 0x73;
+using namespace code;
 
 // The user-interface thread's exclusivity: whoever holds `ui` acts as that
 // thread. The listener holds it while a report is dispatched (its

@@ -6,15 +6,15 @@
 #include "support/ActionRig.h"
 
 namespace {
-constexpr uint16_t kA = 0x41;
-constexpr uint16_t kB = 0x42;
+constexpr uint16_t kVkA = 0x41;
+constexpr uint16_t kVkB = 0x42;
 }  // namespace
 
 // A delay is the time since the event before, as the recorder measures it.
 TEST(MacroPlayback, OnceWaitsEachDelayBeforeItsEvent) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayOnce);
-    rig.Press(a, Events({Key(kA, false, 0), Key(kA, true, 100), Key(kB, false, 0)}));
+    rig.Press(a, Events({Key(kVkA, false, 0), Key(kVkA, true, 100), Key(kVkB, false, 0)}));
     rig.RunUntil(99);
     EXPECT_EQ(a.pressCount, 1u);
     rig.RunUntil(100);
@@ -27,7 +27,7 @@ TEST(MacroPlayback, OnceWaitsEachDelayBeforeItsEvent) {
 TEST(MacroPlayback, MultipleTimesWaitsTheFirstDelayBeforeEveryPass) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayMultiTimes, 3);
-    rig.Press(a, Events({Key(kA, false, 10), Key(kA, true, 20)}));
+    rig.Press(a, Events({Key(kVkA, false, 10), Key(kVkA, true, 20)}));
     rig.RunUntil(1000);
     EXPECT_EQ(rig.input.TimesOf("down 0x41"), (std::vector<uint64_t>{10, 40, 70}));
     EXPECT_EQ(rig.input.TimesOf("up 0x41"), (std::vector<uint64_t>{30, 60, 90}));
@@ -36,7 +36,7 @@ TEST(MacroPlayback, MultipleTimesWaitsTheFirstDelayBeforeEveryPass) {
 TEST(MacroPlayback, SecondPressOfARunningOnceMacroDoesNothing) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayOnce);
-    const MacroSnapshot macro = Events({Key(kA, false, 50), Key(kA, true, 50)});
+    const MacroSnapshot macro = Events({Key(kVkA, false, 50), Key(kVkA, true, 50)});
     rig.Press(a, macro);
     rig.RunUntil(20);
     rig.Release(a);
@@ -48,7 +48,7 @@ TEST(MacroPlayback, SecondPressOfARunningOnceMacroDoesNothing) {
 TEST(MacroPlayback, LoopWaitsAtLeastFiveMsBetweenEventsAndNothingBetweenPasses) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayWhilePressed);
-    rig.Press(a, Events({Key(kA, false, 999), Key(kA, true, 3), Key(kB, false, 0), Key(kB, true, 40)}));
+    rig.Press(a, Events({Key(kVkA, false, 999), Key(kVkA, true, 3), Key(kVkB, false, 0), Key(kVkB, true, 40)}));
     rig.RunUntil(120);
     rig.Release(a);  // inside the third pass
     rig.RunUntil(1000);
@@ -63,7 +63,7 @@ TEST(MacroPlayback, LoopWaitsAtLeastFiveMsBetweenEventsAndNothingBetweenPasses) 
 TEST(MacroPlayback, ToggleEndsAfterTheCurrentPassAndAThirdPressStartsAgain) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayToggle);
-    const MacroSnapshot macro = Events({Key(kA, false, 0), Key(kA, true, 10)});
+    const MacroSnapshot macro = Events({Key(kVkA, false, 0), Key(kVkA, true, 10)});
     rig.Press(a, macro);
     rig.RunUntil(5);
     rig.Release(a);
@@ -84,7 +84,7 @@ TEST(MacroPlayback, ToggleEndsAfterTheCurrentPassAndAThirdPressStartsAgain) {
 TEST(MacroPlayback, OneEventLoopPausesBetweenPasses) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayWhilePressed);
-    rig.Press(a, Events({Key(kA, false, 0)}));
+    rig.Press(a, Events({Key(kVkA, false, 0)}));
     rig.RunUntil(20);
     rig.Release(a);
     rig.RunUntil(100);
@@ -94,7 +94,7 @@ TEST(MacroPlayback, OneEventLoopPausesBetweenPasses) {
 TEST(MacroPlayback, StoppedPlaybackLetsGoOfTheKeysItHolds) {
     ActionRig rig;
     CKeyAction a = MacroKey(kPlayOnce);
-    rig.Press(a, Events({Key(kA, false, 0), Key(kB, false, 10000), Key(kB, true, 0), Key(kA, true, 0)}));
+    rig.Press(a, Events({Key(kVkA, false, 0), Key(kVkB, false, 10000), Key(kVkB, true, 0), Key(kVkA, true, 0)}));
     rig.RunUntil(1000);
     rig.runner.EndAndWait(std::span(&a, 1));
     EXPECT_LE(rig.clock.NowMs(), 1000u + kStopSliceMs);

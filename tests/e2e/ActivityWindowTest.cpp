@@ -16,7 +16,7 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr uint8_t kA = 0x04, kB = 0x05, kDigit2 = 0x1F;
-constexpr int kListId = 1402, kCopyId = 1403;
+constexpr int kActivityListId = 1402, kCopyId = 1403;
 
 // A visible top-level window of the program's process of class `cls`
 // (and title `title` when given), or null.
@@ -88,7 +88,7 @@ TEST_F(ActivityWindowFlow, OpenedFromTheTrayItFollowsTheKeysAndCopiesWhatItShows
     HWND activity = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (activity = FindProgramWindow(main, L"#32770", L"Activity")) != nullptr; }, 5s))
         << "the tray menu's first item opens the window titled Activity";
-    HWND list = GetDlgItem(activity, kListId);
+    HWND list = GetDlgItem(activity, kActivityListId);
     wchar_t cls[32] = {};
     GetClassNameW(list, cls, 32);
     EXPECT_EQ(std::wstring(cls), WC_LISTVIEWW);

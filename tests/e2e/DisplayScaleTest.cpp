@@ -19,6 +19,7 @@
 #include "e2e/support/WindowFlowFixture.h"
 #include "geometry/DpiScale.h"
 #include "win/support/Capture.h"
+#include "e2e/support/MainWindowPlaces.h"
 
 using namespace std::chrono_literals;
 
@@ -37,14 +38,10 @@ private:
     static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
 };
 
-// At 96 DPI, relative to the main window (the backlight page stands at 280,160).
-constexpr PixelRect kBacklightButton{376, 113, 0, 0};
-constexpr PixelRect kBacklightSwitch{280 + 188, 160 + 73, 0, 0};
-
 class DisplayScaleFlow : public WindowFlowFixture, public ::testing::WithParamInterface<int> {
 protected:
-    void ClickScaled(HWND main, const PixelRect& at) {
-        const PixelRect scaled = ScaleRect(at, GetParam());
+    void ClickScaled(HWND main, POINT at) {
+        const PixelRect scaled = ScaleRect(PixelRect{at.x, at.y, 0, 0}, GetParam());
         Click(main, POINT{scaled.x, scaled.y});
     }
 };

@@ -20,7 +20,7 @@ using namespace std::chrono_literals;
 namespace {
 constexpr uint8_t kCodeA = 0x04;
 constexpr uint8_t kF9 = 0x42;
-constexpr int kRecordId = 1005, kPickerId = 1017, kListId = 1014, kNameId = 1059, kNewId = 1008;
+constexpr int kRecordId = 1005, kPickerId = 1017, kEventListId = 1014, kNameId = 1059, kNewId = 1008;
 constexpr DWORD kVkX = 0x58, kVkZ = 0x5A;
 
 // Centres of controls relative to the main window; the macro page sits at
@@ -29,7 +29,7 @@ constexpr POINT kMacroPageButton{241, 113};
 constexpr POINT kNew{292 + 401, 155 + 97};
 constexpr POINT kRecord{292 + 497, 155 + 220};
 constexpr POINT kRecordTime{292 + 400, 155 + 270};
-constexpr POINT kNameEdit{292 + 501, 155 + 167};
+constexpr POINT kMacroNameEdit{292 + 501, 155 + 167};
 constexpr POINT kExport{292 + 547, 155 + 97};
 constexpr POINT kImport{292 + 595, 155 + 97};
 constexpr int kEditButton = 300, kDeleteButton = 301, kDownButton = 303;
@@ -64,7 +64,7 @@ HWND EventList(HWND page) {
         [](HWND child, LPARAM data) -> BOOL {
             wchar_t cls[32] = {};
             GetClassNameW(child, cls, 32);
-            if (GetDlgCtrlID(child) != kListId || _wcsicmp(cls, L"ListBox") != 0) return TRUE;
+            if (GetDlgCtrlID(child) != kEventListId || _wcsicmp(cls, L"ListBox") != 0) return TRUE;
             reinterpret_cast<Search*>(data)->found = child;
             return FALSE;
         },
@@ -208,7 +208,7 @@ TEST_F(MacroPageFlow, RecordWithTimingPlayItFromAKeyAndRenameIt) {
     EXPECT_NEAR(heldMs, held, 100) << "X is held as long as the delay row says";
 
     // A new name, typed: the key that played Macro1 follows it at Exit.
-    Click(kNameEdit);
+    Click(kMacroNameEdit);
     ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
     ASSERT_TRUE(TypeText("Jump"));
     exited_ = true;
@@ -272,7 +272,7 @@ TEST_F(MacroPageFlow, EditRowsThenExportAndImportUnderTheTakenName) {
     // elsewhere ends it.
     ClickRowButton(list, 3, kEditButton);
     ASSERT_TRUE(PressKeys("c"));
-    Click(kNameEdit);
+    Click(kMacroNameEdit);
     EXPECT_TRUE(WaitFor([&] { return Rows(list) == Texts{L"X", L"1500 ms", L"X", L"C", L"C"}; }, 5s));
 
     ClickRowButton(list, 2, kDeleteButton);

@@ -11,6 +11,7 @@
 #include "e2e/support/ProgramWindows.h"
 #include "e2e/support/UserHands.h"
 #include "e2e/support/WindowFlowFixture.h"
+#include "e2e/support/MainWindowPlaces.h"
 
 using namespace std::chrono_literals;
 
@@ -18,14 +19,11 @@ namespace {
 
 // Centres of controls, relative to the main window (pages are placed at
 // 280,160 inside it).
-constexpr POINT kBacklightButton{376, 113};
 constexpr POINT kGamingButton{509, 113};
-constexpr POINT kBacklightSwitch{280 + 188, 160 + 73};
 constexpr POINT kBreath{280 + 396, 160 + 180};
 constexpr POINT kGamingSwitch{280 + 231, 160 + 61};
 constexpr POINT kAltF4{280 + 329, 160 + 214};
 constexpr POINT kProfileList{156, 210};
-constexpr POINT kNameEdit{154, 335};
 constexpr POINT kAcceleratorList{156, 418};
 constexpr int kSliderId = 1005;
 
@@ -122,14 +120,14 @@ TEST_F(MainWindowFlow, EnterInTheNameEditRenamesAndATakenNameIsRefused) {
     HWND main = Start(std::move(profiles));
     ASSERT_NE(main, nullptr);
 
-    Click(main, kNameEdit);
+    Click(main, kProfileNameEdit);
     ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
     ASSERT_TRUE(TypeText("Raid"));
     ASSERT_TRUE(PressKeys("Return"));
     ASSERT_TRUE(WaitFor([&] { return !run_.Answered().empty(); }, 5s)) << "a taken name is refused with a message";
     EXPECT_EQ(run_.Answered().front(), L"A profile named 'Raid' already exists.");
 
-    Click(main, kNameEdit);
+    Click(main, kProfileNameEdit);
     ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
     ASSERT_TRUE(TypeText("Solo"));
     ASSERT_TRUE(PressKeys("Return"));

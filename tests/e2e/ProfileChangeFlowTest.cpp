@@ -9,14 +9,12 @@
 #include "e2e/support/UserHands.h"
 #include "e2e/support/WindowFlowFixture.h"
 #include "win/support/AppProcess.h"
+#include "e2e/support/MainWindowPlaces.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-constexpr POINT kBacklightButton{376, 113};
-constexpr POINT kBacklightSwitch{280 + 188, 160 + 73};
 constexpr POINT kNewButton{59, 257};
-constexpr POINT kNameEdit{154, 335};
 constexpr uint8_t kDigit2 = 0x1F;
 constexpr int kNameEditId = 1026;
 
@@ -56,7 +54,7 @@ TEST_F(ProfileChangeFlow, FnDigitOverANameNotYetConfirmedRenamesAsksAndSwitches)
     HWND main = Start(std::move(profiles));
     ASSERT_NE(main, nullptr);
 
-    Click(main, kNameEdit);
+    Click(main, kProfileNameEdit);
     ASSERT_TRUE(PressKeys("End"));
     ASSERT_TRUE(TypeText("X"));
     // The keyboard's report would overtake the typed key in the window's queue.

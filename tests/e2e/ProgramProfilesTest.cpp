@@ -10,13 +10,13 @@
 #include "e2e/support/ProgramFixture.h"
 #include "e2e/support/ProgramWindows.h"
 #include "e2e/support/UserHands.h"
+#include "e2e/support/MainWindowPlaces.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 constexpr POINT kBrowseProgram{222, 472};
 constexpr POINT kProfileList{156, 210};
-constexpr POINT kNameEdit{154, 335};
 
 std::string FileText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -95,7 +95,7 @@ TEST_F(ProgramProfiles, NotepadTakesItsProfileAlongAndLeavingGivesTheFormerOneBa
     dropDown = OpenDropDown(main, 5s);
     ASSERT_NE(dropDown, nullptr);
     ASSERT_TRUE(PickRow(dropDown, 1));
-    ASSERT_TRUE(ClickAt(main, kNameEdit.x, kNameEdit.y));
+    ASSERT_TRUE(ClickAt(main, kProfileNameEdit.x, kProfileNameEdit.y));
     ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace"));
     ASSERT_TRUE(TypeText("Gamma"));
     ASSERT_TRUE(PressKeys("Return"));

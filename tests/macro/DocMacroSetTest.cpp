@@ -10,10 +10,6 @@
 namespace {
 using DocMacroSet = DocumentFixture;
 
-Bytes Store(CDocument& doc) {
-    return StoreToBytes([&](CArchive& ar) { doc.Serialize(ar); });
-}
-
 CDocMacro Macro(const std::u16string& name, uint32_t events = 0) {
     CDocMacro m;
     m.name = name;

@@ -7,10 +7,6 @@
 namespace {
 using DocMacro = DocumentFixture;
 
-Bytes Store(CDocument& doc) {
-    return StoreToBytes([&](CArchive& ar) { doc.Serialize(ar); });
-}
-
 CDocMacro Typing() {
     CDocMacro m;
     m.name = u"Typing";

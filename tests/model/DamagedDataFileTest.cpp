@@ -12,7 +12,7 @@
 #include "support/FaultyFileStore.h"
 
 namespace {
-using Names = std::vector<std::u16string>;
+using Texts = std::vector<std::u16string>;
 
 class DamagedDataFile : public DocumentFixture {
 protected:
@@ -24,8 +24,8 @@ protected:
         std::sort(kept.begin(), kept.end());
         return kept;
     }
-    static Names NamesOf(const CDocProfileSet& set) {
-        Names names;
+    static Texts NamesOf(const CDocProfileSet& set) {
+        Texts names;
         for (const auto& [name, profile] : set.profiles) names.push_back(name);
         return names;
     }
@@ -49,7 +49,7 @@ TEST_F(DamagedDataFile, ProfilesReadWholeBeforeTheDamageStayAndTheFileIsKept) {
     const struct {
         const char* name;
         Bytes damaged;
-        Names recovered;
+        Texts recovered;
         std::u16string current;
     } cases[] = {
         {"cut inside the header", Head(whole, 9), {u"Profile1"}, u"Profile1"},
@@ -120,7 +120,7 @@ TEST_F(DamagedDataFile, AFileThatCannotBeKeptIsNotToBeReplaced) {
     ASSERT_TRUE(set.OnOpenDocument(dir.File("qorn.pfs"), DocumentIo{full, prompt, true}));
     EXPECT_TRUE(set.MustNotReplace());
     EXPECT_EQ(prompt.warnings,
-              Names{u"Unexpected file format.\nThe file could not be copied aside, so it will not be overwritten."});
+              Texts{u"Unexpected file format.\nThe file could not be copied aside, so it will not be overwritten."});
     EXPECT_TRUE(Kept("qorn.pfs").empty());
 
     // Without keeping (a tool that only looks) nothing is copied or held back.

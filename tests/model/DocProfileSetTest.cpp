@@ -16,10 +16,6 @@ CDocProfile Named(const std::u16string& name) {
     return p;
 }
 
-Bytes Store(CDocument& doc) {
-    return StoreToBytes([&](CArchive& ar) { doc.Serialize(ar); });
-}
-
 // A set file written by hand: current name, then the given profiles as is.
 Bytes SetFile(const std::u16string& current, std::vector<CDocProfile> profiles) {
     return StoreToBytes([&](CArchive& ar) {

@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Qorn";
-constexpr WPARAM kExitCommand = 16960;
 
 fs::path Known(const wchar_t* variable) {
     wchar_t value[MAX_PATH] = {};

@@ -11,7 +11,7 @@
 
 // Device codes of the default key table used by the tests.
 namespace code {
-constexpr uint8_t kA = 0x04, kB = 0x05, kEnter = 0x28, kDigit3 = 0x20, kF1 = 0x3A, kF2 = 0x3B, kF3 = 0x3C,
+constexpr uint8_t kA = 0x04, kB = 0x05, kC = 0x06, kEnter = 0x28, kDigit3 = 0x20, kF1 = 0x3A, kF2 = 0x3B, kF3 = 0x3C,
                   kF9 = 0x42, kF10 = 0x43, kF11 = 0x44, kF12 = 0x45, kPause = 0x48, kFn = 0x73;
 constexpr uint8_t kLeftShiftBit = 0x02;
 }  // namespace code

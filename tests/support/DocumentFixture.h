@@ -5,6 +5,7 @@
 
 #include "model/Document.h"
 #include "platform/StdFileStore.h"
+#include "support/ArchiveBytes.h"
 #include "support/FakeUserPrompt.h"
 #include "support/TempDir.h"
 
@@ -28,6 +29,10 @@ protected:
         Bytes all;
         for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
         return all;
+    }
+    // The bytes `doc` stores.
+    static Bytes Store(CDocument& doc) {
+        return StoreToBytes([&](CArchive& ar) { doc.Serialize(ar); });
     }
     static Bytes Head(const Bytes& b, std::size_t n) { return Bytes(b.begin(), b.begin() + static_cast<long>(n)); }
 };

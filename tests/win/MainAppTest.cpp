@@ -13,7 +13,6 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr UINT kTrayNotify = WM_USER + 10;
-constexpr WPARAM kExitCommand = 16960;  // the tray menu's Exit
 constexpr ACCESS_MASK kModify = FILE_WRITE_DATA | FILE_APPEND_DATA | DELETE;
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -10,7 +10,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-constexpr WPARAM kExitCommand = 16960;
 constexpr int kNew = 1028, kDelete = 1029, kCopy = 1030, kKorean = 1022, kProfileLabel = 1041;
 constexpr int kBacklightPage = 1018, kGamingPage = 1019;
 

@@ -7,10 +7,6 @@
 #include "platform/StdFileStore.h"
 #include "support/FakeUserPrompt.h"
 
-namespace {
-constexpr WPARAM kExitCommand = 16960;  // the tray menu's Exit item
-}  // namespace
-
 ProgramRun::ProgramRun() : folder_(MakeAppFolder(L"e2e", true)) {}
 
 ProgramRun::~ProgramRun() {

@@ -8,6 +8,9 @@
 
 #include "platform/win32/UniqueHandle.h"
 
+// The tray menu's Exit, posted as WM_COMMAND where no click can reach it.
+constexpr WPARAM kExitCommand = 16960;
+
 // A fresh folder holding Qorn.exe, res\ and lan\ under the test program's
 // folder, with the data files of dist\ when `installed` (as a user gets
 // the program) and without them otherwise; `name` keeps tests apart.
