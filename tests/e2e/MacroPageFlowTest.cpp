@@ -211,6 +211,8 @@ TEST_F(MacroPageFlow, RecordWithTimingPlayItFromAKeyAndRenameIt) {
     Click(kMacroNameEdit);
     ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace"));
     ASSERT_TRUE(TypeText("Jump"));
+    // Exit is posted and would overtake the typed keys.
+    ASSERT_TRUE(WaitFor([&] { return EditText(HostedEdit(page, kNameId)) == L"Jump"; }, 5s));
     exited_ = true;
     ASSERT_TRUE(run_.Exit(kProgramTimeoutMs));
     const CDocMacroSet macros = run_.ReadMacros();

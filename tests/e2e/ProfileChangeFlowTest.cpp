@@ -58,12 +58,7 @@ TEST_F(ProfileChangeFlow, FnDigitOverANameNotYetConfirmedRenamesAsksAndSwitches)
     ASSERT_TRUE(PressKeys("End"));
     ASSERT_TRUE(TypeText("X"));
     // The keyboard's report would overtake the typed key in the window's queue.
-    HWND edit = HostedEdit(main, kNameEditId);
-    wchar_t typed[64] = {};
-    ASSERT_TRUE(WaitFor([&] {
-        SendMessageW(edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(typed));
-        return typed == std::wstring(L"AlphaX");
-    }, 5s));
+    ASSERT_TRUE(WaitFor([&] { return EditText(HostedEdit(main, kNameEditId)) == L"AlphaX"; }, 5s));
     FnChord(kDigit2);
     AnswerYes(L"AlphaX");
 

@@ -56,10 +56,7 @@ TEST_F(ProgramProfiles, NotepadTakesItsProfileAlongAndLeavingGivesTheFormerOneBa
     ASSERT_TRUE(WaitFor([&] { return FileText(links).find("notepad.exe=Beta") != std::string::npos; }, 5s))
         << FileText(links);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s));
-    wchar_t shown[64] = {};
-    SendMessageW(HostedEdit(main, 1045), WM_GETTEXT, 64,
-                 reinterpret_cast<LPARAM>(shown));
-    EXPECT_STREQ(shown, L"notepad.exe") << "the program field shows the link";
+    EXPECT_EQ(EditText(HostedEdit(main, 1045)), L"notepad.exe") << "the program field shows the link";
 
     // Alpha becomes current by the user's choice; the window goes to the tray.
     ASSERT_TRUE(ClickAt(main, kProfileList.x, kProfileList.y));

@@ -114,6 +114,12 @@ HWND HostedEdit(HWND dialog, int id) {
     return found;
 }
 
+std::wstring EditText(HWND edit) {
+    wchar_t text[256] = {};
+    SendMessageW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 bool HasTrayIcon(HWND owner) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);

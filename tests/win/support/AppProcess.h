@@ -45,6 +45,9 @@ HWND PageWith(HWND main, int id, const wchar_t* controlClass = nullptr);
 // The edit control `id` of a dialog, inside the scroll frame that took over
 // its id; null when there is none.
 HWND HostedEdit(HWND dialog, int id);
+// The text of an edit in another process: GetWindowText reads only the
+// caption there, so this asks the edit itself.
+std::wstring EditText(HWND edit);
 // Waits for a message box of the program, returns its text and presses
 // `button` (OK, or Yes or No of a question); empty when none showed within
 // `timeout` or the box has no such button (it is then left open).
