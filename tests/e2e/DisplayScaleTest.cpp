@@ -37,19 +37,66 @@ private:
     static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
 };
 
-// At 96 DPI, relative to the main window (the backlight page stands at 280,160).
+// At 96 DPI, relative to the main window (the backlight page stands at
+// 280,160, the keyboard page at 282,160).
 constexpr PixelRect kBacklightButton{376, 113, 0, 0};
 constexpr PixelRect kBacklightSwitch{280 + 188, 160 + 73, 0, 0};
+constexpr PixelRect kKeyboardButton{109, 113, 0, 0};
+constexpr PixelRect kKeyS{282 + 159 + 15, 160 + 153 + 15, 0, 0};
+// In the key assignment dialog (400 x 300).
+constexpr PixelRect kSave{195, 254, 77, 29};
+constexpr PixelRect kCancel{331, 268, 0, 0};
+constexpr int kSaveId = 1071;
+constexpr int kHintKindId = 1040;
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
 
 class DisplayScaleFlow : public WindowFlowFixture, public ::testing::WithParamInterface<int> {
 protected:
-    void ClickScaled(HWND main, const PixelRect& at) {
+    void ClickScaled(HWND window, const PixelRect& at) {
         const PixelRect scaled = ScaleRect(at, GetParam());
-        Click(main, POINT{scaled.x, scaled.y});
+        Click(window, POINT{scaled.x, scaled.y});
+    }
+    // The key hint over key S and the key assignment dialog that a click on
+    // it opens, where they belong at the scale.
+    void CheckHintAndDialog(HWND main) {
+        const int dpi = GetParam();
+        ClickScaled(main, kKeyboardButton);
+        const PixelRect s = ScaleRect(kKeyS, dpi);
+        ASSERT_TRUE(MoveTo(main, s.x, s.y));
+        HWND hint = OwnedWindowWith(main, kHintKindId, 10s);
+        ASSERT_NE(hint, nullptr) << "a hint shows for the key under the pointer";
+        const RECT m = ScreenRect(main);
+        const RECT key = ScreenRect(WindowFromPoint(POINT{m.left + s.x, m.top + s.y}));
+        const RECT h = ScreenRect(hint);
+        EXPECT_EQ(h.right - h.left, ScaleLength(76, dpi));
+        EXPECT_EQ(h.bottom - h.top, ScaleLength(72, dpi));
+        EXPECT_EQ(h.bottom, key.top + ScaleLength(2, dpi)) << "above the key, overlapping it by 2 pixels scaled";
+        EXPECT_LE(std::abs((h.left + h.right) - (key.left + key.right)), 1) << "centred on it";
+
+        ClickScaled(main, kKeyS);
+        HWND dialog = OwnedWindowWith(main, kSaveId, 5s);
+        ASSERT_NE(dialog, nullptr) << "a click on the key opens the key assignment dialog";
+        const RECT d = ScreenRect(dialog);
+        EXPECT_EQ(d.right - d.left, ScaleLength(400, dpi));
+        EXPECT_EQ(d.bottom - d.top, ScaleLength(300, dpi));
+        EXPECT_LE(std::abs((d.left + d.right) - (m.left + m.right)), 1) << "centred over the main window";
+        EXPECT_LE(std::abs((d.top + d.bottom) - (m.top + m.bottom)), 1);
+        RECT save = ScreenRect(GetDlgItem(dialog, kSaveId));
+        const PixelRect at = ScaleRect(kSave, dpi);
+        EXPECT_EQ(save.left - d.left, at.x);
+        EXPECT_EQ(save.top - d.top, at.y);
+        EXPECT_EQ(save.right - save.left, at.width);
+        ClickScaled(dialog, kCancel);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s)) << "Cancel, where it now is, closes it";
     }
 };
 
-TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchWorksWhereItNowIs) {
+TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchHintAndDialogAreWhereTheyNowBelong) {
     const DisplayScale scale(static_cast<DWORD>(GetParam()));
     HWND main = Start(DefaultProfiles());
     ASSERT_NE(main, nullptr);
@@ -66,6 +113,7 @@ TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchWorksWhereItNowIs) {
     EXPECT_TRUE(WaitFor(off, 5s)) << "the keyboard was told to switch the backlight off";
     ClickScaled(main, kBacklightSwitch);  // back on for the next tests
     EXPECT_TRUE(WaitFor([&] { return !off(); }, 5s));
+    CheckHintAndDialog(main);
 }
 
 INSTANTIATE_TEST_SUITE_P(At150And200Percent, DisplayScaleFlow, ::testing::Values(144, 192));

@@ -39,33 +39,6 @@ constexpr POINT kShortcutList{10 + 190, 90 + 55};
 constexpr int kSaveId = 1071;
 constexpr int kHintKindId = 1040;
 
-struct OwnedSearch {
-    HWND owner;
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<OwnedSearch*>(lp);
-    if (GetWindow(hwnd, GW_OWNER) == search->owner && IsWindowVisible(hwnd) && GetDlgItem(hwnd, search->id)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible popup of `main` that holds control `id`, or null at the timeout.
-HWND OwnedWindowWith(HWND main, int id, std::chrono::milliseconds timeout) {
-    OwnedSearch search{main, id, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeout);
-    return search.found;
-}
-
 std::wstring TextOf(HWND window, int id) {
     wchar_t text[128] = {};
     GetDlgItemTextW(window, id, text, 128);
