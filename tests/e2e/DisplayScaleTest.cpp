@@ -45,7 +45,6 @@ constexpr PixelRect kKeyboardButton{109, 113, 0, 0};
 constexpr PixelRect kKeyS{282 + 159 + 15, 160 + 153 + 15, 0, 0};
 // In the key assignment dialog (400 x 300).
 constexpr PixelRect kSave{195, 254, 77, 29};
-constexpr PixelRect kCancel{331, 268, 0, 0};
 constexpr int kSaveId = 1071;
 constexpr int kHintKindId = 1040;
 
@@ -91,8 +90,9 @@ protected:
         EXPECT_EQ(save.left - d.left, at.x);
         EXPECT_EQ(save.top - d.top, at.y);
         EXPECT_EQ(save.right - save.left, at.width);
-        ClickScaled(dialog, kCancel);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s)) << "Cancel, where it now is, closes it";
+        // Save, not Cancel: at 200 % Cancel lies beyond the test screen's edge.
+        ClickScaled(dialog, PixelRect{kSave.x + 10, kSave.y + 10, 0, 0});
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s)) << "Save, where it now is, closes it";
     }
 };
 
@@ -102,6 +102,10 @@ TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchHintAndDialogAreWher
     ASSERT_NE(main, nullptr);
     RECT r{};
     GetWindowRect(main, &r);
+    // At 200 % the window is wider than the test's screen (1280 px) and
+    // starts centred, its left part off the screen: the user drags it to
+    // the left edge.
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(r.right - r.left, ScaleLength(1050, GetParam()));
     EXPECT_EQ(r.bottom - r.top, ScaleLength(500, GetParam()));
 
