@@ -47,22 +47,23 @@ TEST(KeyHint, RemembersOneKeyAndAClickLeavesItRemembered) {
     EXPECT_TRUE(hint.ShowFor(0x53)) << "back on the key: shown again";
 }
 
-TEST(KeyHint, StandsCentredAboveTheKeyOverlappingItsTopByTwoPixelsScaled) {
+TEST(KeyHint, StandsCentredAboveTheKeyOverlappingItsTopByTwoPixels) {
     const struct {
         const char* name;
         PixelRect key;
-        int width, height, dpi;
+        int width, height;
         PixelPoint at;
     } cases[] = {
-        {"narrower key, even difference", {100, 200, 30, 31}, 76, 72, 96, {77, 130}},
-        {"odd difference: extra pixel right", {100, 200, 31, 31}, 76, 72, 96, {78, 130}},
-        {"wider key", {100, 200, 180, 31}, 76, 72, 96, {152, 130}},
-        {"key narrower by one: truncates toward zero", {100, 200, 75, 31}, 76, 72, 96, {100, 130}},
-        {"top of the screen: not clipped", {10, 5, 30, 31}, 76, 72, 96, {-13, -65}},
-        {"150 %: overlaps by 3", {150, 300, 45, 47}, 114, 108, 144, {116, 195}},
-        {"200 %: overlaps by 4", {200, 400, 60, 62}, 152, 144, 192, {154, 260}},
+        {"narrower key, even difference", {100, 200, 30, 31}, 76, 72, {77, 130}},
+        {"odd difference: extra pixel right", {100, 200, 31, 31}, 76, 72, {78, 130}},
+        {"wider key", {100, 200, 180, 31}, 76, 72, {152, 130}},
+        {"key narrower by one: truncates toward zero", {100, 200, 75, 31}, 76, 72, {100, 130}},
+        {"top of the screen: not clipped", {10, 5, 30, 31}, 76, 72, {-13, -65}},
     };
-    for (const auto& c : cases) EXPECT_EQ(HintPosition(c.key, c.width, c.height, c.dpi), c.at) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(HintPosition(c.key, c.width, c.height, 96), c.at) << c.name;
+    // The overlap scales: 3 pixels at 150 %, 4 at 200 %.
+    EXPECT_EQ(HintPosition({150, 300, 45, 47}, 114, 108, 144), (PixelPoint{116, 195}));
+    EXPECT_EQ(HintPosition({200, 400, 60, 62}, 152, 144, 192), (PixelPoint{154, 260}));
 }
 
 TEST(MacroChoice, SelectsExactlyTheStoredName) {

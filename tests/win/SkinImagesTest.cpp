@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "geometry/DpiScale.h"
 #include "skin/SkinBitmap.h"
 #include "ui/SkinState.h"
 #include "win/support/Capture.h"
@@ -53,31 +51,6 @@ const std::vector<Set>& Sets() {
         {L"Hint", {L"Normal"}, L"Hint"},
     };
     return sets;
-}
-
-// Every file name of the 100 % set, without ".bmp".
-std::vector<std::wstring> AllImages() {
-    std::vector<std::wstring> names = {L"MacroButton", L"MacroIndicator", L"listback", L"scrollbar", L"SliderThumb"};
-    for (const Set& set : Sets()) {
-        for (const wchar_t* state : set.states) names.push_back(std::wstring(set.name) + L"_" + state);
-        names.push_back(std::wstring(set.mask) + L"_Mask");
-    }
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());  // shared masks
-    return names;
-}
-
-bool OnlyBlackAndWhite(Gdiplus::Bitmap& image) {
-    Gdiplus::Rect all(0, 0, static_cast<INT>(image.GetWidth()), static_cast<INT>(image.GetHeight()));
-    Gdiplus::BitmapData data{};
-    if (image.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &data) != Gdiplus::Ok) return false;
-    bool two = true;
-    for (UINT y = 0; y < data.Height; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
-        for (UINT x = 0; x < data.Width; ++x) two &= (row[x] & 0xFFFFFF) == 0 || (row[x] & 0xFFFFFF) == 0xFFFFFF;
-    }
-    image.UnlockBits(&data);
-    return two;
 }
 
 // Key buttons of the keyboard page: x, y, width, height.
@@ -188,26 +161,4 @@ TEST(SkinImages, SingleImagesHaveTheirCellLayouts) {
     // Normal and hovered rows of the row buttons differ.
     const int cell = static_cast<int>(button->GetHeight()) / 4;
     EXPECT_NE(Pixel(*button, 1, cell / 2), Pixel(*button, 1, 2 * cell + cell / 2));
-}
-
-// The sets for 150 % and 200 %: every image of the 100 % set at its size
-// scaled; masks stay black and white, so that no outline gets a grey fringe.
-TEST(SkinImages, LargerSetsHoldEveryImageAtItsScaleAndMasksWithoutGrey) {
-    const std::vector<std::wstring> names = AllImages();
-    EXPECT_EQ(names.size(), 67u);
-    for (const std::wstring& name : names) {
-        SCOPED_TRACE(std::string(name.begin(), name.end()));
-        const auto base = Load(name + L".bmp");
-        ASSERT_TRUE(HasImage(base.get()));
-        const int width = static_cast<int>(base->GetWidth()), height = static_cast<int>(base->GetHeight());
-        for (const auto& [folder, dpi] : {std::pair{L"150\\", 144}, std::pair{L"200\\", 192}}) {
-            const auto image = Load(folder + name + L".png");
-            ASSERT_TRUE(HasImage(image.get())) << dpi;
-            EXPECT_EQ(static_cast<int>(image->GetWidth()), ScaleLength(width, dpi));
-            EXPECT_EQ(static_cast<int>(image->GetHeight()), ScaleLength(height, dpi));
-            if (name.ends_with(L"_Mask")) {
-                EXPECT_TRUE(OnlyBlackAndWhite(*image)) << dpi;
-            }
-        }
-    }
 }

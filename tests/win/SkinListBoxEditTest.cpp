@@ -81,22 +81,6 @@ TEST_F(SkinListBoxEditTest, RowButtonsOfTheHoveredRowStandRightAlignedByItsMask)
         EXPECT_FALSE(Shown(c)) << "mask 0 shows no button: " << c;
 }
 
-// Wine never sends WM_DPICHANGED: the test sends it as Windows would.
-TEST_F(SkinListBoxEditTest, AtANewDpiRowsButtonsAndMarginsTakeItsSizes) {
-    Open();
-    RECT suggested{40, 40, 40 + 840, 40 + 450};
-    dialog.Send(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    PumpFor(100ms);
-    EXPECT_EQ(list.ItemHeight(), 33) << "rows of 22 at 150 %";
-    MoveCursor(RowPoint(1));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(CSkinListBoxEdit::kCommandDown); }, 2s));
-    RECT down{};
-    GetWindowRect(Button(CSkinListBoxEdit::kCommandDown), &down);
-    EXPECT_EQ(down.right - down.left, 27) << "cells of 18";
-    EXPECT_EQ(down.bottom - down.top, 27);
-    EXPECT_EQ(RightOf(CSkinListBoxEdit::kCommandDown), list.ClientRect().right - 5) << "a margin of 3 is 4.5, rounded up";
-}
-
 TEST_F(SkinListBoxEditTest, ButtonsMoveAndDeleteAndTheEditCommitsOnFocusLoss) {
     Open();
     MoveCursor(RowPoint(1));
