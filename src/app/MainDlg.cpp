@@ -1,7 +1,5 @@
 #include "app/MainDlg.h"
 
-#include <commctrl.h>
-
 #include <tuple>
 #include <utility>
 
@@ -9,6 +7,7 @@
 #include "app/MainApp.h"
 #include "app/resource.h"
 #include "framework/ControlPlace.h"
+#include "geometry/DpiScale.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
 #include "ui/ActivityText.h"
@@ -66,15 +65,7 @@ void CMainDlg::Removed(const std::u16string& name) {
 
 BOOL CMainDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    // The sizes the system's metrics ask for at its DPI, from the icon's
-    // 16 to 64 px images.
-    for (auto [size, icon] : {std::pair{LIM_LARGE, &icon_}, std::pair{LIM_SMALL, &smallIcon_}}) {
-        HICON loaded = nullptr;
-        if (SUCCEEDED(LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), size, &loaded)))
-            icon->Reset(loaded);
-    }
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    LoadIcons();
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
     PlaceControls();
     CreatePages();
@@ -153,6 +144,26 @@ void CMainDlg::ApplyLanguage() {
     gamingPage_.SetLanguage(languageName);
 }
 
+namespace {
+// The program's icon `pixels` square, from the nearest of its 16 to 64 px
+// images.
+UniqueIcon ProgramIcon(int pixels) {
+    return UniqueIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, pixels, pixels, 0)));
+}
+}  // namespace
+
+// The sizes the window's DPI asks for (32 and 16 px at 96 DPI); the window
+// and the tray take the new icons before the old ones go.
+void CMainDlg::LoadIcons() {
+    UniqueIcon big = ProgramIcon(ScaleLength(32, Dpi())), small = ProgramIcon(ScaleLength(16, Dpi()));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    if (tray_) tray_->SetIcon(small.Get());
+    icon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (systemEvents_)
         if (const std::optional<LRESULT> result = systemEvents_->OnMessage(msg, wp, lp)) return *result;
@@ -200,6 +211,10 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_BRIGHTNESS_STEP:
         keyboard_.OnBrightnessStepMessage(wp);
+        return 0;
+    case WM_DPICHANGED:
+        CSkinDialog::WindowProc(msg, wp, lp);
+        LoadIcons();
         return 0;
     }
     return CSkinDialog::WindowProc(msg, wp, lp);

@@ -70,6 +70,7 @@ private:
     void Renamed(const std::u16string& from, const std::u16string& to) override;
     void Removed(const std::u16string& name) override;
 
+    void LoadIcons();
     void PaintIcon();
     // The foreground program changed: its linked profile, or the one before.
     // It also tells whether the program runs as administrator.

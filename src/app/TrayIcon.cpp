@@ -22,6 +22,11 @@ void CTrayIcon::SetTip(const std::wstring& tip) {
     (void)Shell_NotifyIconW(NIM_MODIFY, &data_);  // fails harmlessly while the icon is not shown
 }
 
+void CTrayIcon::SetIcon(HICON icon) {
+    data_.hIcon = icon;
+    (void)Shell_NotifyIconW(NIM_MODIFY, &data_);  // fails harmlessly while the icon is not shown
+}
+
 void CTrayIcon::ShowBalloon(const std::wstring& text) {
     NOTIFYICONDATAW balloon = data_;
     balloon.uFlags = NIF_INFO;

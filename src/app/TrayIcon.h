@@ -16,6 +16,9 @@ public:
     // A new tip text, cut to the 127 characters the field holds; an icon on
     // show takes it at once, a hidden one when next added.
     void SetTip(const std::wstring& tip);
+    // Another picture (the size for a new DPI), at once where it shows.
+    // The caller keeps the icon alive while the tray shows it.
+    void SetIcon(HICON icon);
     // A notification balloon from the icon, without sound and without taking
     // the focus; it replaces one still on show. Nothing while the icon is
     // not shown.

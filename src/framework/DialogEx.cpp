@@ -81,6 +81,12 @@ LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CWnd::WindowProc(msg, wp, lp);
 }
 
+int LaidOutDpi(HWND window) {
+    for (HWND w = window; w; w = GetParent(w))
+        if (const auto* dialog = dynamic_cast<const CDialogEx*>(CWnd::FromHandle(w))) return dialog->Dpi();
+    return WindowDpi(window);
+}
+
 void CDialogEx::Place(CWnd& window, const PixelRect& at96) {
     const auto same = std::find_if(placed_.begin(), placed_.end(), [&](const Placed& p) { return p.window == &window; });
     if (same != placed_.end())

@@ -8,6 +8,10 @@
 #include "framework/Wnd.h"
 #include "ui/SkinGeometry.h"
 
+// The DPI that the nearest dialog around `window` (or `window` itself) is
+// laid out for; the window's own when no dialog of ours holds it.
+int LaidOutDpi(HWND window);
+
 class CDialogEx : public CWnd {
 public:
     // `parent` is the owner of a popup dialog or the parent of a child one.

@@ -14,8 +14,13 @@ int ScaleLength(int length, int dpi);
 // touch, and none overlaps its neighbour by a rounding pixel.
 PixelRect ScaleRect(const PixelRect& r, int dpi);
 float ScaleFontSize(float pixels, int dpi);
+// A length in an image drawn for `fromDpi`, at `dpi`: the length it stands
+// for at 96 DPI (recovered exactly, since the image was drawn at its
+// ScaleLength), scaled. Image and window sizes then agree at every DPI.
+int ScaleLengthFrom(int length, int fromDpi, int dpi);
 
 // The window outline at `dpi` from the runs of a mask `height` rows high
-// at 96 DPI: nearest neighbour, so the outline stays exactly two-valued,
-// and its edges land where ScaleRect puts the controls' edges.
-std::vector<MaskRun> ScaleMaskRuns(const std::vector<MaskRun>& runs, int height, int dpi);
+// drawn for `fromDpi`: nearest neighbour, so the outline stays exactly
+// two-valued (no grey fringe), and edges of a 96-DPI mask land where
+// ScaleRect puts the controls' edges.
+std::vector<MaskRun> ScaleMaskRuns(const std::vector<MaskRun>& runs, int height, int dpi, int fromDpi = kBaseDpi);

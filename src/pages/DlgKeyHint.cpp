@@ -48,6 +48,6 @@ void CDlgKeyHint::ShowForKey(const CKeyButton& key) {
     const RECT k = key.WindowRect();
     const RECT self = WindowRect();
     const PixelPoint at = HintPosition({k.left, k.top, k.right - k.left, k.bottom - k.top}, self.right - self.left,
-                                       self.bottom - self.top);
+                                       self.bottom - self.top, Dpi());
     SetWindowPos(GetSafeHwnd(), HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }

@@ -27,7 +27,7 @@ void CSkinCheckBox::DrawItem(const DRAWITEMSTRUCT& item) {
     Gdiplus::Graphics graphics(item.hDC);
     const RECT& r = item.rcItem;
     DrawSlice(graphics, CheckBoxSlice(ticked_, disabled, IsHovering()), r);
-    if (const auto span = CheckBoxTextSpan(r.right - r.left, indent_)) {
+    if (const auto span = CheckBoxTextSpan(r.right - r.left, ScaleLength(indent_, SkinDpi()))) {
         const RECT text{r.left + span->from, r.top, r.left + span->to, r.bottom};
         DrawCaption(graphics, text, CheckBoxTextState(ticked_, disabled, IsHovering()));
     }

@@ -9,6 +9,7 @@ class CSkinCheckBox : public CSkinControl<CButton> {
 public:
     CSkinCheckBox();
     int Ticked() const { return ticked_; }
+    // Pixels at 96 DPI; the indent follows the dialog's DPI.
     void SetTextIndent(int pixels) { indent_ = pixels; }
 
 protected:

@@ -99,10 +99,11 @@ protected:
     }
     // The font at the DPI the skin parent is laid out for (the window's
     // without one): sizes are pixels at 96 DPI.
-    SkinFont ScaledFont(int style) {
+    SkinFont ScaledFont(int style) { return SkinFont{font_.family, ScaleFontSize(font_.size, SkinDpi()), style}; }
+    // The DPI the skin parent is laid out for; the window's without one.
+    int SkinDpi() {
         const CSkinDialog* skin = GetSkinParent();
-        const int dpi = skin ? skin->Dpi() : WindowDpi(this->GetSafeHwnd());
-        return SkinFont{font_.family, ScaleFontSize(font_.size, dpi), style};
+        return skin ? skin->Dpi() : WindowDpi(this->GetSafeHwnd());
     }
     void SetHovering(bool on) { hovering_ = on; }
 

@@ -34,9 +34,9 @@ Gdiplus::Bitmap* CSkinDialog::Image(SkinState state, int index) const {
     auto& list = images_[static_cast<std::size_t>(state)];
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
     ImageSlot& slot = list[static_cast<std::size_t>(index)];
-    if (!slot.image && !slot.path.empty()) slot.image = LoadSkinBitmap(slot.path);
-    if (Dpi() == kBaseDpi || !slot.image) return slot.image.get();
-    if (!slot.scaled) slot.scaled = ScaledImage(*slot.image, Dpi());
+    if (!slot.image && !slot.path.empty()) slot.image = LoadSkinImage(slot.path, Dpi());
+    if (!slot.path.empty() || Dpi() == kBaseDpi || !slot.image) return slot.image.get();
+    if (!slot.scaled) slot.scaled = ScaledImage(*slot.image, {}, kBaseDpi, Dpi());
     return slot.scaled.get();
 }
 
@@ -57,15 +57,16 @@ HBRUSH CSkinDialog::Background() {
 }
 
 bool CSkinDialog::ApplyMask() {
-    const SharedBitmap mask = maskPath_.empty() ? nullptr : LoadSkinBitmap(maskPath_);
-    if (!HasImage(mask.get())) return false;
-    const int width = static_cast<int>(mask->GetWidth()), height = static_cast<int>(mask->GetHeight());
-    const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask);
+    if (maskPath_.empty()) return false;
+    const DrawnImage mask = LoadSetImage(maskPath_, Dpi());
+    if (!HasImage(mask.image.get())) return false;
+    const int width = static_cast<int>(mask.image->GetWidth()), height = static_cast<int>(mask.image->GetHeight());
+    const UniqueGdiObject<HBITMAP> bitmap = ToGdiBitmap(*mask.image);
     if (!bitmap) return false;
-    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, ScaleLength(width, Dpi()), ScaleLength(height, Dpi()),
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, ScaleLengthFrom(width, mask.dpi, Dpi()),
+                 ScaleLengthFrom(height, mask.dpi, Dpi()), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     const std::vector<MaskRun> runs = MaskRuns(PixelsOf(bitmap.Get(), width, height), width, height);
-    UniqueGdiObject<HRGN> region = RegionOfRuns(ScaleMaskRuns(runs, height, Dpi()));
+    UniqueGdiObject<HRGN> region = RegionOfRuns(ScaleMaskRuns(runs, height, Dpi(), mask.dpi));
     if (region && SetWindowRgn(GetSafeHwnd(), region.Get(), TRUE)) region.Release();  // the window owns it now
     return true;
 }
@@ -90,9 +91,7 @@ void TellDpiChanged(HWND control) {
 
 void CSkinDialog::ApplyDpi(int dpi) {
     SetDpi(dpi);
-    for (auto& list : images_)
-        for (ImageSlot& slot : list) slot.scaled.reset();
-    background_.Reset(nullptr);
+    ReleaseImages();  // those of the new DPI load when drawn
     if (!maskPath_.empty()) ApplyMask();
     for (HWND child = GetWindow(GetSafeHwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (auto* page = dynamic_cast<CSkinDialog*>(CWnd::FromHandle(child)))

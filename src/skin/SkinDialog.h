@@ -58,9 +58,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // A file's image is loaded on first use and may be given back; an image
-    // handed over whole (no path) stays. Above 96 DPI the slot also holds
-    // the image scaled to the window's DPI, made when first drawn.
+    // A file's image, for the window's DPI, is loaded on first use and may
+    // be given back; an image handed over whole (no path) stays, and above
+    // 96 DPI the slot also holds it scaled, made when first drawn.
     struct ImageSlot {
         std::wstring path;
         SharedBitmap image;

@@ -1,6 +1,7 @@
 #include "skin/SkinListBox.h"
 
 #include "skin/SkinGdi.h"
+#include "skin/SkinScale.h"
 #include "ui/SkinGeometry.h"
 
 namespace {
@@ -16,7 +17,7 @@ std::unique_ptr<Gdiplus::Bitmap> BandOf(Gdiplus::Bitmap* image, ListBand band, i
 CSkinListBox::CSkinListBox() { SetHoverTracking(false); }
 
 void CSkinListBox::LoadBackground() {
-    background_ = LoadSkinBitmap(L".\\res\\listback.bmp");
+    background_ = LoadSkinImage(L".\\res\\listback.bmp", SkinDpi(), {1, kListBandCount});
     itemHeight_ = HasImage(background_.get()) ? ListItemHeight(static_cast<int>(background_->GetHeight())) : 0;
     if (GetSafeHwnd() && itemHeight_ > 0) SetItemHeight(itemHeight_);
 }
@@ -50,6 +51,12 @@ void CSkinListBox::SetBackgroundBrush(ListBackground source) {
     brush_ = pattern ? PatternBrushOf(*pattern) : UniqueGdiObject<HBRUSH>();
 }
 
+void CSkinListBox::OnDpiChanged() {
+    if (background_) LoadBackground();
+    brush_.Reset();
+    Invalidate();
+}
+
 void CSkinListBox::RedrawNow() const {
     RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
@@ -77,6 +84,9 @@ LRESULT CSkinListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         RedrawNow();
         return result;
     }
+    case WM_DPICHANGED_AFTERPARENT:
+        OnDpiChanged();
+        break;
     case WM_WINDOWPOSCHANGED:
         // Moved or resized: a brush cut from the parent is cut anew.
         if (useParentBackground_ &&

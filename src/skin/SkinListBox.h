@@ -18,8 +18,9 @@ class CSkinListBox : public CSkinContianerCtrl<CListBox> {
 public:
     CSkinListBox();
 
-    // Loads the band image; the row height becomes a seventh of its height
-    // (also for a list whose window already exists).
+    // Loads the band image for the skin parent's DPI; the row height
+    // becomes a seventh of its height (also for a list whose window already
+    // exists). Loaded again on a change of DPI.
     void LoadBackground();
     // False: the list's background is band 6 (band 1 when disabled) instead
     // of the skin parent's image. Set before the window paints.
@@ -46,6 +47,8 @@ protected:
     // True: the pointer leaving the list keeps the row highlighted (it went
     // onto a control inside the list).
     virtual bool KeepsHoverOnLeave() const { return false; }
+    // The dialog's DPI changed: the list's own images follow.
+    virtual void OnDpiChanged();
 
 private:
     void OnMouseMove(POINT client);

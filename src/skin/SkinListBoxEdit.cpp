@@ -1,6 +1,7 @@
 #include "skin/SkinListBoxEdit.h"
 
 #include "skin/SkinGdi.h"
+#include "skin/SkinScale.h"
 #include "ui/SkinGeometry.h"
 
 void CSkinListBoxEdit::OnSkinInit() {
@@ -10,24 +11,34 @@ void CSkinListBoxEdit::OnSkinInit() {
 }
 
 void CSkinListBoxEdit::LoadRowButtonImage() {
-    const SharedBitmap image = LoadSkinBitmap(L".\\res\\MacroButton.bmp");
+    const SharedBitmap image = LoadSkinImage(L".\\res\\MacroButton.bmp", SkinDpi(), {4, 4});
     if (!HasImage(image.get())) return;
     buttonWidth_ = static_cast<int>(image->GetWidth()) / 4;
     buttonHeight_ = static_cast<int>(image->GetHeight()) / 4;
     const UINT ids[] = {kCommandEdit, kCommandDelete, kCommandUp, kCommandDown};
     for (int i = 0; i < 4; ++i) {
-        buttons_[i].CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, RECT{0, 0, buttonWidth_, buttonHeight_},
-                             GetSafeHwnd(), ids[i]);
+        const RECT size{0, 0, buttonWidth_, buttonHeight_};
+        if (!buttons_[i].GetSafeHwnd())
+            buttons_[i].CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, size, GetSafeHwnd(), ids[i]);
+        else
+            SetWindowPos(buttons_[i].GetSafeHwnd(), nullptr, 0, 0, size.right, size.bottom,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         buttons_[i].SetImage(*image, buttonWidth_, buttonHeight_, i);
     }
 }
 
 void CSkinListBoxEdit::LoadIndicatorImage() {
-    indicators_ = LoadSkinBitmap(L".\\res\\MacroIndicator.bmp");
+    indicators_ = LoadSkinImage(L".\\res\\MacroIndicator.bmp", SkinDpi(), {3, 3});
     if (!HasImage(indicators_.get())) return;
     indicatorWidth_ = static_cast<int>(indicators_->GetWidth()) / 3;
     indicatorHeight_ = static_cast<int>(indicators_->GetHeight()) / 3;
-    SetTextOffset(indicatorWidth_ + 2 * kMargin);
+    SetTextOffset(indicatorWidth_ + 2 * Margin());
+}
+
+void CSkinListBoxEdit::OnDpiChanged() {
+    CSkinListBox::OnDpiChanged();
+    if (buttonWidth_ > 0) LoadRowButtonImage();
+    if (indicators_) LoadIndicatorImage();
 }
 
 int CSkinListBoxEdit::AddRow(const std::wstring& text, int kind, int mask) {
@@ -77,7 +88,7 @@ void CSkinListBoxEdit::PlaceButtons(const RECT& row, int mask, bool show) {
             buttons_[i].Show(SW_HIDE);
             continue;
         }
-        x -= kMargin + buttonWidth_;
+        x -= Margin() + buttonWidth_;
         SetWindowPos(buttons_[i].GetSafeHwnd(), HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         buttons_[i].Show(show ? SW_SHOWNA : SW_HIDE);
     }
@@ -92,7 +103,7 @@ void CSkinListBoxEdit::DrawItem(const DRAWITEMSTRUCT& item) {
     if (kind >= 0 && HasImage(indicators_.get())) {
         const int state = (item.itemState & ODS_DISABLED) ? 1 : row == HoverRow() ? 2 : 0;
         Gdiplus::Graphics graphics(item.hDC);
-        graphics.DrawImage(indicators_.get(), r.left + kMargin, r.top + (r.bottom - r.top - indicatorHeight_) / 2,
+        graphics.DrawImage(indicators_.get(), r.left + Margin(), r.top + (r.bottom - r.top - indicatorHeight_) / 2,
                            kind * indicatorWidth_, state * indicatorHeight_, indicatorWidth_, indicatorHeight_,
                            Gdiplus::UnitPixel);
     }
@@ -156,8 +167,8 @@ void CSkinListBoxEdit::BeginEdit() {
     EndEdit();
     r.top += 2;
     r.bottom -= 2;
-    r.right -= 5 * kMargin + 4 * buttonWidth_;
-    r.left += indicatorWidth_ + 2 * kMargin;
+    r.right -= 5 * Margin() + 4 * buttonWidth_;
+    r.left += indicatorWidth_ + 2 * Margin();
     for (CSkinButton& b : buttons_) b.Show(SW_HIDE);
     edit_.SetMode(CSkinListBoxEdit_Edit::kPlain);
     if (!edit_.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", GetText(row).c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,

@@ -18,10 +18,11 @@
 class CSkinListBoxEdit : public CSkinListBox {
 public:
     static constexpr UINT kCommandEdit = 300, kCommandDelete = 301, kCommandUp = 302, kCommandDown = 303;
-    static constexpr int kMargin = 3;
+    static constexpr int kMargin = 3;  // pixels at 96 DPI
 
     // ".\res\MacroButton.bmp" (4 x 4 cells) and ".\res\MacroIndicator.bmp"
-    // (3 x 3 cells); call once after the list is attached.
+    // (3 x 3 cells) for the skin parent's DPI; call once after the list is
+    // attached. They load again on a change of DPI.
     void LoadRowButtonImage();
     void LoadIndicatorImage();
 
@@ -49,6 +50,7 @@ protected:
     void RefreshHover(const RECT& rect) override;
     void RedrawPreviousHover(int previous) override;
     bool KeepsHoverOnLeave() const override;
+    void OnDpiChanged() override;
 
     // A row button was clicked over `row`.
     virtual void OnRowCommand(UINT command, int row);
@@ -62,6 +64,7 @@ private:
     static int KindOf(LRESULT data) { return data == 0 ? -1 : static_cast<int>((data >> 8) - 1); }
     static int MaskOf(LRESULT data) { return static_cast<int>(data & 0xFF); }
     static LRESULT DataOf(int kind, int mask) { return ((kind + 1) << 8) | (mask & 0xFF); }
+    int Margin() { return ScaleLength(kMargin, SkinDpi()); }
     void PlaceButtons(const RECT& row, int mask, bool show);
     void CommitEdit();
 

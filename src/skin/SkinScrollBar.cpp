@@ -3,7 +3,9 @@
 #include <memory>
 #include <utility>
 
+#include "framework/DialogEx.h"
 #include "skin/SkinPaint.h"
+#include "skin/SkinScale.h"
 #include "ui/SkinState.h"
 
 namespace {
@@ -32,12 +34,18 @@ void CSkinScrollBar::PreSubclassWindow() {
     if (!IsCreating()) OnSkinInit();
 }
 
-void CSkinScrollBar::OnSkinInit() {
-    image_ = LoadSkinBitmap(L".\\res\\scrollbar.bmp");  // one copy for every bar
+void CSkinScrollBar::LoadImageForDpi() {
+    // One copy for every bar at a DPI.
+    image_ = LoadSkinImage(L".\\res\\scrollbar.bmp", LaidOutDpi(GetSafeHwnd()), {kGridCells, kGridCells});
     if (HasImage(image_.get())) {
         thickness_ = static_cast<int>(image_->GetWidth()) / kGridCells;
         arrow_ = static_cast<int>(image_->GetHeight()) / kGridCells;
     }
+    Invalidate(false);
+}
+
+void CSkinScrollBar::OnSkinInit() {
+    LoadImageForDpi();
     const RECT r = ClientRect();
     length_ = Vertical() ? r.bottom : r.right;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// A scroll bar drawn from the shared image ".\res\scrollbar.bmp": a 4 x 4
-// grid for a vertical bar (columns: first arrow, second arrow, thumb, track;
-// rows: normal, disabled, hovered, pressed), each cell turned by 270 degrees
-// for a horizontal bar. The cell width is the bar's thickness and the cell
-// height its arrow length.
+// A scroll bar drawn from the shared image ".\res\scrollbar.bmp" (in the
+// set for its dialog's DPI): a 4 x 4 grid for a vertical bar (columns:
+// first arrow, second arrow, thumb, track; rows: normal, disabled, hovered,
+// pressed), each cell turned by 270 degrees for a horizontal bar. The cell
+// width is the bar's thickness and the cell height its arrow length.
 //
 // It keeps its own scroll state: SBM_SETSCROLLINFO and SBM_GETSCROLLINFO
 // (and so SetScrollInfo and GetScrollInfo) set and read it. It never moves
@@ -22,6 +22,9 @@ public:
     // The thickness the image gives (0 before the image is loaded).
     int Thickness() const { return thickness_; }
     const ScrollRange& Range() const { return range_; }
+    // Takes the image, and so the thickness, for the DPI of the dialog
+    // around the bar; its owner lays the bar out again.
+    void LoadImageForDpi();
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -289,6 +289,15 @@ LRESULT CSkinScrollFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         if (border_.GetSafeHwnd()) EraseFace(reinterpret_cast<HDC>(wp));
         return 1;
+    case WM_DPICHANGED_AFTERPARENT:
+        // The bars take their thickness at the new DPI; the control's
+        // frame, and with it the bars' places, are worked out again.
+        if (!hosted_) break;
+        vertical_.LoadImageForDpi();
+        horizontal_.LoadImageForDpi();
+        SetWindowPos(hosted_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        break;
     case WM_DESTROY:
         // Destroyed with the dialog: the control goes down with the frame,
         // so it only gets its procedure back.

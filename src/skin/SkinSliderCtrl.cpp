@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "skin/SkinScale.h"
+
 namespace {
 constexpr int kThumbCells = 4;
 
@@ -25,13 +27,17 @@ POINT PointOf(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 }  // namespace
 
 void CSkinSliderCtrl::LoadThumb() {
-    image_ = LoadSkinBitmap(L".\\res\\SliderThumb.bmp");
+    image_ = LoadSkinImage(L".\\res\\SliderThumb.bmp", SkinDpi(), {1, kThumbCells});
     thumbWidth_ = HasImage(image_.get()) ? static_cast<int>(image_->GetWidth()) : 0;
     thumbHeight_ = HasImage(image_.get()) ? static_cast<int>(image_->GetHeight()) / kThumbCells : 0;
 }
 
 void CSkinSliderCtrl::FitTo(const RECT& track) {
-    const EdgeRect r = FitSlider({track.left, track.top, track.right, track.bottom}, Thumb(), Vertical());
+    track_ = track;
+    const int dpi = SkinDpi();
+    const EdgeRect r = FitSlider({ScaleLength(track.left, dpi), ScaleLength(track.top, dpi),
+                                  ScaleLength(track.right, dpi), ScaleLength(track.bottom, dpi)},
+                                 Thumb(), Vertical());
     Move(r.left, r.top, r.right - r.left, r.bottom - r.top);
     UpdateChannel();
     const RECT client = ClientRect();
@@ -70,6 +76,12 @@ LRESULT CSkinSliderCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_SIZE: UpdateChannel(); break;
+    case WM_DPICHANGED_AFTERPARENT:
+        LoadThumb();
+        FitTo(track_);
+        PlaceThumb(GetPos());
+        Invalidate(false);
+        break;
     case WM_ENABLE: Invalidate(false); break;  // track and thumb change their look
     case WM_TIMER:
         // The hover timer also ends the thumb's hover when no leave notice

@@ -14,11 +14,13 @@
 
 class CSkinSliderCtrl : public CSkinControl<CSliderCtrl> {
 public:
-    // Loads the thumb image; the owner calls this after creation.
+    // Loads the thumb image for the skin parent's DPI; the owner calls this
+    // after creation.
     void LoadThumb();
     // Places the window around a track given by its edges (in the parent's
-    // coordinates): thick enough for the thumb and long enough for the
-    // thumb's centre to reach both ends. The thumb goes to pixel 0.
+    // coordinates at 96 DPI, scaled to its DPI): thick enough for the thumb
+    // and long enough for the thumb's centre to reach both ends. The thumb
+    // goes to pixel 0. On a change of DPI thumb and window follow.
     void FitTo(const RECT& track);
     // Clamps v to the range, moves there, notifies the parent and redraws.
     void SetPos(int v);
@@ -44,6 +46,7 @@ private:
     void UpdateThumbHover();
 
     SharedBitmap image_;
+    RECT track_{};  // at 96 DPI
     RECT thumb_{};
     int thumbWidth_ = 0;
     int thumbHeight_ = 0;

@@ -1,5 +1,7 @@
 #include "ui/KeyHintRules.h"
 
+#include "geometry/DpiScale.h"
+
 bool CKeyHintRules::ShowFor(int keyCode) {
     if (remembered_ == keyCode) return false;
     remembered_ = keyCode;
@@ -14,6 +16,6 @@ bool CKeyHintRules::Forget() {
 
 // Integer division truncates toward zero, as the placement asks for a hint
 // narrower than its key as well.
-PixelPoint HintPosition(const PixelRect& key, int hintWidth, int hintHeight) {
-    return {key.x + (key.width - hintWidth) / 2, key.y - hintHeight + 2};
+PixelPoint HintPosition(const PixelRect& key, int hintWidth, int hintHeight, int dpi) {
+    return {key.x + (key.width - hintWidth) / 2, key.y - hintHeight + ScaleLength(2, dpi)};
 }

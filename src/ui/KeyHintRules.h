@@ -32,5 +32,5 @@ struct PixelPoint {
 
 // The hint's top-left corner in screen pixels: centred above the key (an
 // odd difference leaves the extra pixel on the right), overlapping its top
-// edge by 2 pixels. Not clipped to anything.
-PixelPoint HintPosition(const PixelRect& key, int hintWidth, int hintHeight);
+// edge by 2 pixels at 96 DPI, scaled to `dpi`. Not clipped to anything.
+PixelPoint HintPosition(const PixelRect& key, int hintWidth, int hintHeight, int dpi);

@@ -38,31 +38,77 @@ private:
     static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
 };
 
+// At 96 DPI, relative to the main window (the keyboard page stands at
+// 282,160).
+constexpr PixelRect kKeyboardButton{109, 113, 0, 0};
+
+constexpr PixelRect At(POINT p) { return {p.x, p.y, 0, 0}; }
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
 class DisplayScaleFlow : public WindowFlowFixture, public ::testing::WithParamInterface<int> {
 protected:
-    void ClickScaled(HWND main, POINT at) {
-        const PixelRect scaled = ScaleRect(PixelRect{at.x, at.y, 0, 0}, GetParam());
-        Click(main, POINT{scaled.x, scaled.y});
+    void ClickScaled(HWND window, const PixelRect& at) {
+        const PixelRect scaled = ScaleRect(at, GetParam());
+        Click(window, POINT{scaled.x, scaled.y});
+    }
+    // The key hint over key S and the key assignment dialog that a click on
+    // it opens, where they belong at the scale.
+    void CheckHintAndDialog(HWND main) {
+        const int dpi = GetParam();
+        ClickScaled(main, kKeyboardButton);
+        const PixelRect s = ScaleRect(At(kKeyS), dpi);
+        ASSERT_TRUE(MoveTo(main, s.x, s.y));
+        HWND hint = OwnedWindowWith(main, kHintKindId, 10s);
+        ASSERT_NE(hint, nullptr) << "a hint shows for the key under the pointer";
+        const RECT m = ScreenRect(main);
+        const RECT key = ScreenRect(WindowFromPoint(POINT{m.left + s.x, m.top + s.y}));
+        const RECT h = ScreenRect(hint);
+        EXPECT_EQ(h.right - h.left, ScaleLength(76, dpi));
+        EXPECT_EQ(h.bottom - h.top, ScaleLength(72, dpi));
+        EXPECT_EQ(h.bottom, key.top + ScaleLength(2, dpi)) << "above the key, overlapping it by 2 pixels scaled";
+        EXPECT_LE(std::abs((h.left + h.right) - (key.left + key.right)), 1) << "centred on it";
+
+        ClickScaled(main, At(kKeyS));
+        HWND dialog = OwnedWindowWith(main, kSaveId, 5s);
+        ASSERT_NE(dialog, nullptr) << "a click on the key opens the key assignment dialog";
+        const RECT d = ScreenRect(dialog);
+        EXPECT_EQ(d.right - d.left, ScaleLength(400, dpi));
+        EXPECT_EQ(d.bottom - d.top, ScaleLength(300, dpi));
+        EXPECT_LE(std::abs((d.left + d.right) - (m.left + m.right)), 1) << "centred over the main window";
+        EXPECT_LE(std::abs((d.top + d.bottom) - (m.top + m.bottom)), 1);
+        // Save, not Cancel: at 200 % Cancel lies beyond the test screen's edge.
+        ClickScaled(dialog, At(kSave));
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s)) << "Save, where it now is, closes it";
     }
 };
 
-TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchWorksWhereItNowIs) {
+TEST_P(DisplayScaleFlow, TheWindowGrowsAndItsBacklightSwitchHintAndDialogAreWhereTheyNowBelong) {
     const DisplayScale scale(static_cast<DWORD>(GetParam()));
     HWND main = Start(DefaultProfiles());
     ASSERT_NE(main, nullptr);
     RECT r{};
     GetWindowRect(main, &r);
+    // At 200 % the window is wider than the test's screen (1280 px) and
+    // starts centred, its left part off the screen: the user drags it to
+    // the left edge.
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(r.right - r.left, ScaleLength(1050, GetParam()));
     EXPECT_EQ(r.bottom - r.top, ScaleLength(500, GetParam()));
 
-    ClickScaled(main, kBacklightButton);
+    ClickScaled(main, At(kBacklightButton));
     HWND backlight = PageWith(main, 1005, L"msctls_trackbar32");
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(backlight) != 0; }, 5s)) << "the backlight page shows";
-    ClickScaled(main, kBacklightSwitch);
+    ClickScaled(main, At(kBacklightSwitch));
     const auto off = [] { return nlohmann::json::parse(Kbsim("state").out, nullptr, false)["backlight"] == false; };
     EXPECT_TRUE(WaitFor(off, 5s)) << "the keyboard was told to switch the backlight off";
-    ClickScaled(main, kBacklightSwitch);  // back on for the next tests
+    ClickScaled(main, At(kBacklightSwitch));  // back on for the next tests
     EXPECT_TRUE(WaitFor([&] { return !off(); }, 5s));
+    CheckHintAndDialog(main);
 }
 
 INSTANTIATE_TEST_SUITE_P(At150And200Percent, DisplayScaleFlow, ::testing::Values(144, 192));

@@ -16,55 +16,23 @@
 #include "win/support/GdiplusSession.h"
 #include "win/support/KeyboardHookRecorder.h"
 #include "win/support/SkinnedEdit.h"
+#include "e2e/support/MainWindowPlaces.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 
 // The keyboard page sits at 282,160 in the main window; keys are centred.
-constexpr POINT KeyAt(int x, int y) { return {282 + x + 15, 160 + y + 15}; }
 constexpr POINT kKeyA = KeyAt(129, 153);
-constexpr POINT kKeyS = KeyAt(159, 153);
 constexpr POINT kKeyD = KeyAt(189, 153);
 constexpr POINT kNoKey{400, 470};
 constexpr POINT kChinese{806, 60};
 constexpr POINT kEnglish{806, 31};
 // In the dialog; sub-pages sit at 10,90 in it.
 constexpr POINT kKindList{225, 41};
-constexpr POINT kSave{233, 268};
 constexpr POINT kCancel{331, 268};
 constexpr POINT kCaptureField{10 + 192, 90 + 58};
 constexpr POINT kShortcutList{10 + 190, 90 + 55};
-
-constexpr int kSaveId = 1071;
-constexpr int kHintKindId = 1040;
-
-struct OwnedSearch {
-    HWND owner;
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<OwnedSearch*>(lp);
-    if (GetWindow(hwnd, GW_OWNER) == search->owner && IsWindowVisible(hwnd) && GetDlgItem(hwnd, search->id)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible popup of `main` that holds control `id`, or null at the timeout.
-HWND OwnedWindowWith(HWND main, int id, std::chrono::milliseconds timeout) {
-    OwnedSearch search{main, id, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeout);
-    return search.found;
-}
 
 std::wstring TextOf(HWND window, int id) {
     wchar_t text[128] = {};

@@ -36,4 +36,7 @@ TEST(DpiScale, MaskRunsScaleByNearestRow) {
     EXPECT_EQ(ScaleMaskRuns(runs, 3, 144), expected);
     EXPECT_EQ(ScaleMaskRuns(runs, 3, 96), runs);
     EXPECT_TRUE(ScaleMaskRuns({}, 3, 192).empty());
+    // The same outline from the 200 % set (4 rows) at 150 %: rows 0, 2, 3.
+    const std::vector<MaskRun> at200 = {{0, 2, 6}, {1, 2, 6}, {2, 0, 8}, {3, 0, 8}};
+    EXPECT_EQ(ScaleMaskRuns(at200, 4, 144, 192), (std::vector<MaskRun>{{0, 2, 5}, {1, 0, 6}, {2, 0, 6}}));
 }

@@ -60,7 +60,10 @@ TEST(KeyHint, StandsCentredAboveTheKeyOverlappingItsTopByTwoPixels) {
         {"key narrower by one: truncates toward zero", {100, 200, 75, 31}, 76, 72, {100, 130}},
         {"top of the screen: not clipped", {10, 5, 30, 31}, 76, 72, {-13, -65}},
     };
-    for (const auto& c : cases) EXPECT_EQ(HintPosition(c.key, c.width, c.height), c.at) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(HintPosition(c.key, c.width, c.height, 96), c.at) << c.name;
+    // The overlap scales: 3 pixels at 150 %, 4 at 200 %.
+    EXPECT_EQ(HintPosition({150, 300, 45, 47}, 114, 108, 144), (PixelPoint{116, 195}));
+    EXPECT_EQ(HintPosition({200, 400, 60, 62}, 152, 144, 192), (PixelPoint{154, 260}));
 }
 
 TEST(MacroChoice, SelectsExactlyTheStoredName) {

@@ -1,5 +1,7 @@
-"""Writes cairo image surfaces as Windows bitmap and icon files."""
+"""Writes cairo image surfaces as Windows bitmap, icon and PNG files."""
 import struct
+
+import cairo
 
 
 def _rows_bgr(surface):
@@ -52,3 +54,12 @@ def write_ico(surfaces, path):
         offset += len(image)
     with open(path, "wb") as f:
         f.write(struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images))
+
+
+def write_png(surface, path):
+    """An opaque RGB PNG (alpha is dropped, as in the bitmaps)."""
+    rgb = cairo.ImageSurface(cairo.FORMAT_RGB24, surface.get_width(), surface.get_height())
+    ctx = cairo.Context(rgb)
+    ctx.set_source_surface(surface)
+    ctx.paint()
+    rgb.write_to_png(path)

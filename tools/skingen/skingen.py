@@ -1,7 +1,10 @@
 """Draws every skin image of the program into one folder (the program's
 res folder): the state images and masks of each window, the single images
-with their cell layouts, and the program icon. Output is deterministic:
-the same sources and fonts give the same bytes.
+with their cell layouts, and the program icon. Each image is drawn at
+100 % as a bitmap, and at 150 % and 200 % as PNG files in the subfolders
+"150" and "200" (compressed: the larger sets would otherwise take six
+times the room of the first). Output is deterministic: the same sources
+and fonts give the same bytes.
 
 Usage: skingen.py RES_DIR ICON_PATH
 """
@@ -26,9 +29,23 @@ TICKED = {"Normal": False, "Over": False, "Disable": False, "Selected": True, "O
           "DisableSelected": True}
 
 
-def surface(w, h):
-    s = cairo.ImageSurface(cairo.FORMAT_ARGB32, w, h)
-    return s, cairo.Context(s)
+# Display scales with an image set of their own; the first is the 100 % set.
+SCALES = ((1.0, ""), (1.5, "150"), (2.0, "200"))
+
+
+def scaled(length, scale):
+    """A length of the 100 % set at `scale`, rounded as the program rounds
+    (halves up), so that an image is exactly as large as its window."""
+    return int(math.floor(length * scale + 0.5))
+
+
+def surface(w, h, scale=1.0):
+    """A surface for an image of w x h at 100 %, drawn at `scale`: callers
+    draw in 100 % coordinates."""
+    s = cairo.ImageSurface(cairo.FORMAT_ARGB32, scaled(w, scale), scaled(h, scale))
+    ctx = cairo.Context(s)
+    ctx.scale(scale, scale)
+    return s, ctx
 
 
 def decor(ctx, item, w):
@@ -105,9 +122,9 @@ def shape(ctx, spec):
         draw.rounded(ctx, 0, 0, w, h, r)
 
 
-def window_image(name, spec, state):
+def window_image(spec, state, scale):
     w, h = spec["size"]
-    s, ctx = surface(w, h)
+    s, ctx = surface(w, h, scale)
     draw.window_background(ctx, w, h, spec["radius"])
     if spec.get("shape") == "bubble":
         ctx.set_source_rgb(*THEME["panel"])
@@ -123,11 +140,11 @@ def window_image(name, spec, state):
     return s
 
 
-def mask_image(spec):
+def mask_image(spec, scale):
     """Black where the window is, pure white elsewhere; hard edges, so every
     pixel is either inside or outside."""
     w, h = spec["size"]
-    s, ctx = surface(w, h)
+    s, ctx = surface(w, h, scale)
     ctx.set_source_rgb(1, 1, 1)
     ctx.paint()
     ctx.set_antialias(cairo.ANTIALIAS_NONE)
@@ -137,13 +154,17 @@ def mask_image(spec):
     return s
 
 
-def grid(columns, rows, cw, ch, paint):
-    s, ctx = surface(columns * cw, rows * ch)
+def grid(columns, rows, cw, ch, paint, scale):
+    """Cells of cw x ch at 100 %; each cell is clipped to itself, so no
+    cell's drawing reaches into its neighbour at any scale."""
+    s, ctx = surface(columns * cw, rows * ch, scale)
     ctx.set_source_rgb(*THEME["panel"])
     ctx.paint()
     for c in range(columns):
         for r in range(rows):
             ctx.save()
+            ctx.rectangle(c * cw, r * ch, cw, ch)
+            ctx.clip()
             paint(ctx, c, r, (c * cw, r * ch, cw, ch))
             ctx.restore()
     return s
@@ -183,12 +204,12 @@ def slider_thumb(ctx, c, r, rect):
     ctx.fill()
 
 
-def list_back():
+def list_back(scale):
     """Seven bands: normal, disabled, disabled+selected, hover, hover+selected,
     selected, and the list background."""
     bands = ("#1b2029", "#15181d", "#262b22", "#2f3a46", "#4a6a26", "#3b5a1c", "#12161c")
     w, bh = 240, 22
-    s, ctx = surface(w, bh * len(bands))
+    s, ctx = surface(w, bh * len(bands), scale)
     for i, colour in enumerate(bands):
         ctx.set_source_rgb(*rgb(colour))
         ctx.rectangle(0, i * bh, w, bh)
@@ -220,18 +241,28 @@ def icon(size):
     return s
 
 
-def main(res_dir, icon_path):
-    os.makedirs(res_dir, exist_ok=True)
+def images(scale):
+    """Every image of the skin at `scale`, by its 100 % file name."""
     for name, spec in WINDOWS.items():
         for state in spec["states"]:
-            file_name = SPELLING.get((name, state), "%s_%s.bmp" % (name, state))
-            bmpfile.write_bmp(window_image(name, spec, state), os.path.join(res_dir, file_name))
-        bmpfile.write_bmp(mask_image(spec), os.path.join(res_dir, "%s_Mask.bmp" % spec.get("mask", name)))
-    bmpfile.write_bmp(grid(4, 4, 18, 18, macro_button), os.path.join(res_dir, "MacroButton.bmp"))
-    bmpfile.write_bmp(grid(3, 3, 14, 14, macro_indicator), os.path.join(res_dir, "MacroIndicator.bmp"))
-    bmpfile.write_bmp(grid(4, 4, 14, 14, scrollbar), os.path.join(res_dir, "scrollbar.bmp"))
-    bmpfile.write_bmp(grid(1, 4, 14, 20, slider_thumb), os.path.join(res_dir, "SliderThumb.bmp"))
-    bmpfile.write_bmp(list_back(), os.path.join(res_dir, "listback.bmp"))
+            yield SPELLING.get((name, state), "%s_%s.bmp" % (name, state)), window_image(spec, state, scale)
+        yield "%s_Mask.bmp" % spec.get("mask", name), mask_image(spec, scale)
+    yield "MacroButton.bmp", grid(4, 4, 18, 18, macro_button, scale)
+    yield "MacroIndicator.bmp", grid(3, 3, 14, 14, macro_indicator, scale)
+    yield "scrollbar.bmp", grid(4, 4, 14, 14, scrollbar, scale)
+    yield "SliderThumb.bmp", grid(1, 4, 14, 20, slider_thumb, scale)
+    yield "listback.bmp", list_back(scale)
+
+
+def main(res_dir, icon_path):
+    for scale, folder in SCALES:
+        out = os.path.join(res_dir, folder)
+        os.makedirs(out, exist_ok=True)
+        for file_name, image in images(scale):
+            if folder:
+                bmpfile.write_png(image, os.path.join(out, file_name[:-len(".bmp")] + ".png"))
+            else:
+                bmpfile.write_bmp(image, os.path.join(out, file_name))
     # Every size Windows asks for from 100 % to 200 %: small 16-32, large 32-64.
     bmpfile.write_ico([icon(size) for size in (64, 48, 32, 24, 16)], icon_path)
 

@@ -26,7 +26,33 @@ BOOL CALLBACK FindDropDown(HWND hwnd, LPARAM lp) {
     }
     return TRUE;
 }
+
+struct OwnedSearch {
+    HWND owner;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<OwnedSearch*>(lp);
+    if (GetWindow(hwnd, GW_OWNER) == search->owner && IsWindowVisible(hwnd) && GetDlgItem(hwnd, search->id)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
 }  // namespace
+
+HWND OwnedWindowWith(HWND main, int id, std::chrono::milliseconds timeout) {
+    OwnedSearch search{main, id, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeout);
+    return search.found;
+}
 
 bool ShowFromTray(HWND main) {
     PostMessageW(main, kTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK);

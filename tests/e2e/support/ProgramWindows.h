@@ -14,6 +14,8 @@ bool ShowFromTray(HWND main);
 HWND OpenDropDown(HWND main, std::chrono::milliseconds timeout);
 // Clicks row `row` of an open drop-down; false when it has no such row.
 bool PickRow(HWND dropDown, int row);
+// A visible popup of `main` that holds control `id`, or null at the timeout.
+HWND OwnedWindowWith(HWND main, int id, std::chrono::milliseconds timeout);
 // The program's message box, waiting up to `timeout`; null when none shows.
 HWND WaitForMessageBox(std::chrono::milliseconds timeout);
 // The text a message box says.

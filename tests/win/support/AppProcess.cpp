@@ -13,8 +13,11 @@ void CopyFolder(const std::wstring& from, const std::wstring& to) {
     HANDLE search = FindFirstFileW((from + L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
+        const std::wstring name = found.cFileName;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            CopyFileW((from + found.cFileName).c_str(), (to + found.cFileName).c_str(), FALSE);
+            CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE);
+        else if (name != L"." && name != L"..")
+            CopyFolder(from + name + L"\\", to + name + L"\\");  // the image sets of res\150 and res\200
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
