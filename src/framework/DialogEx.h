@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/Wnd.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 class CDialogEx : public CWnd {
 public:

@@ -4,7 +4,7 @@
 // layout and its rows, and reads and writes the choice.
 #include "pages/DlgKA.h"
 #include "skin/SkinStatic.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 class CDlgKAChoice : public CDlgKA {
 public:

@@ -1,7 +1,7 @@
 #include "skin/SkinListBox.h"
 
 #include "skin/SkinGdi.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 namespace {
 // Band `band` of a seven-band image, as a bitmap of its own.

@@ -1,7 +1,7 @@
 #include "skin/SkinListBoxEdit.h"
 
 #include "skin/SkinGdi.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 void CSkinListBoxEdit::OnSkinInit() {
     CSkinListBox::OnSkinInit();

@@ -10,7 +10,7 @@
 #include "framework/SliderCtrl.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinControl.h"
-#include "ui/SliderLayout.h"
+#include "geometry/SliderLayout.h"
 
 class CSkinSliderCtrl : public CSkinControl<CSliderCtrl> {
 public:
