@@ -22,6 +22,14 @@ void CSkinListBoxEdit::LoadRowButtonImage() {
     }
 }
 
+void CSkinListBoxEdit::SetRowButtonTips(const std::array<std::wstring, 4>& tips) {
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        if (!buttons_[i].GetSafeHwnd()) continue;
+        tips_.SetTip(GetSafeHwnd(), buttons_[i].GetSafeHwnd(), tips[i]);
+        buttons_[i].SetAccessibleName(tips[i]);
+    }
+}
+
 void CSkinListBoxEdit::LoadIndicatorImage() {
     indicators_ = LoadSkinBitmap(L".\\res\\MacroIndicator.bmp");
     if (!HasImage(indicators_.get())) return;

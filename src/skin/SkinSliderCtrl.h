@@ -24,6 +24,10 @@ public:
     void SetPos(int v);
 
     RECT ThumbRect() const { return thumb_; }
+    // Named by its window text (the label beside it); its value is the level.
+    std::optional<AccessibleFacts> Accessible() const override {
+        return AccessibleFacts{AccessibleName(), ROLE_SYSTEM_SLIDER, false, std::to_wstring(GetPos())};
+    }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
