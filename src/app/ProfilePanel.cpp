@@ -21,8 +21,8 @@ CProfilePanel::CProfilePanel(CProfileStrip& strip, CProgramLinks& links, const D
       io_(io),
       controls_({
           {profileLabel_, IDC_STATIC_PROFILE, 38, 171, 100, 18, {u"IDC_STATIC_PROFILE", u"Profile"}},
-          {profiles_, IDC_LIST_PROFILE, 35, 192, 242, 36},
-          {accelerators_, IDC_LIST_ACCELERATOR, 35, 400, 242, 36},
+          {profiles_, IDC_LIST_PROFILE, 35, 192, 242, 36, {}, kKeepTextFlags, {}, {u"IDC_STATIC_PROFILE", u"Profile"}},
+          {accelerators_, IDC_LIST_ACCELERATOR, 35, 400, 242, 36, {}, kKeepTextFlags, {}, {u"IDC_STATIC_ACCELERATOR", u"Accelerator"}},
           {new_, IDC_BTN_NEW, 36, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_NEW_PROFILE", u"New profile"}},
           {delete_, IDC_BTN_DELETE, 86, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_DELETE_PROFILE", u"Delete profile"}},
           {copy_, IDC_BTN_COPY, 134, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_COPY_PROFILE", u"Copy profile"}},

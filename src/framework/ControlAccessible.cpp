@@ -6,9 +6,6 @@
 #include "framework/Wnd.h"
 
 namespace {
-// MinGW-w64's IID_IAccessible is not found under Wine; the interface's own GUID.
-constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-
 BSTR ToBstr(const std::wstring& text) { return SysAllocStringLen(text.data(), static_cast<UINT>(text.size())); }
 }  // namespace
 

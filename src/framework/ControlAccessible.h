@@ -13,6 +13,9 @@
 #include "framework/AccessibleFacts.h"
 #include "platform/win32/UniqueResource.h"
 
+// MinGW-w64's IID_IAccessible is not found under Wine; the interface's own GUID.
+inline constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 struct ComRelease {
     void operator()(IUnknown* p) const { p->Release(); }
 };

@@ -19,6 +19,7 @@ void CControlTable::ApplyLanguage() {
         if (!p.tip.id.empty()) tips_.SetTip(dialog_, p.control.GetSafeHwnd(), LocalText(p.tip.id, p.tip.english));
         const TextKey& name = p.tip.id.empty() ? p.name : p.tip;
         if (name.id.empty()) continue;
-        if (auto* drawn = dynamic_cast<ITableControl*>(&p.control)) drawn->SetAccessibleName(LocalText(name.id, name.english));
+        if (auto* drawn = dynamic_cast<ITableControl*>(&p.control))
+            drawn->SetAccessibleName(LocalText(name.id, name.english));
     }
 }

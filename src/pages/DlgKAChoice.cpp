@@ -7,7 +7,8 @@ CDlgKAChoice::CDlgKAChoice(const Layout& layout)
       controls_({
           {title_, layout.titleId, layout.title.x, layout.title.y, layout.title.width, layout.title.height,
            {layout.titleKey, layout.titleEnglish}},
-          {choices_, layout.listId, layout.list.x, layout.list.y, layout.list.width, layout.list.height},
+          {choices_, layout.listId, layout.list.x, layout.list.y, layout.list.width, layout.list.height, {},
+           kKeepTextFlags, {}, {layout.titleKey, layout.titleEnglish}},
       }) {}
 
 BOOL CDlgKAChoice::OnInitDialog() {

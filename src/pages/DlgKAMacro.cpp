@@ -12,10 +12,11 @@ CDlgKAMacro::CDlgKAMacro(const CDocMacroSet& macros)
       macros_(macros),
       controls_({
           {macroTitle_, IDC_STATIC_ASSIGNED_MACRO, 23, 11, 93, 18, {u"IDC_STATIC_ASSIGNED_MACRO", u"ASSIGN MACRO"}},
-          {macroList_, IDC_LIST_MACRO, 98, 31, 185, 29},
+          {macroList_, IDC_LIST_MACRO, 98, 31, 185, 29, {}, kKeepTextFlags, {}, {u"IDC_STATIC_ASSIGNED_MACRO", u"ASSIGN MACRO"}},
           {optionTitle_, IDC_STATIC_MACRO_PLAY_OPTION, 23, 67, 130, 21,
            {u"IDC_STATIC_MACRO_PLAY_OPTION", u"PLAYBACK OPTION"}},
-          {options_, IDC_LIST_PLAY_OPTION, 98, 83, 185, 29},
+          {options_, IDC_LIST_PLAY_OPTION, 98, 83, 185, 29, {}, kKeepTextFlags, {},
+           {u"IDC_STATIC_MACRO_PLAY_OPTION", u"PLAYBACK OPTION"}},
           {countLabel_, IDC_STATIC_PLAY_TIMES, 23, 125, 93, 18, {u"IDC_EDIT_MACRO_PLAY_TIMES", u"Number of times"}},
           {count_, IDC_EDIT_PLAY_TIMES, 227, 126, 50, 23},
       }) {}

@@ -14,7 +14,7 @@ CDlgKeyAction::CDlgKeyAction(CWnd* owner, const CDocMacroSet& macros, const IKey
           {save_, IDC_BTN_ACTION_SAVE, 195, 254, 77, 29, {u"IDC_BTN_SAVE", u"Save"}},
           {cancel_, IDCANCEL, 293, 254, 77, 29, {u"IDC_BTN_CANCEL", u"Cancel"}},
           {close_, IDC_BTN_ACTION_CLOSE, 365, 8, 23, 23, {}, kKeepTextFlags, {u"IDC_BTN_CANCEL", u"Cancel"}},
-          {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28},
+          {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28, {}, kKeepTextFlags, {}, {u"IDC_STATIC_KEYASSIGN", u"KEY ASSIGNMENT"}},
       }) {
     LoadImages(u"ActionMain", {SkinState::Normal, SkinState::Over, SkinState::Selected, SkinState::Disable});
     SetMaskOf(u"ActionMain");

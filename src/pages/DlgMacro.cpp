@@ -18,7 +18,7 @@ CDlgMacro::CDlgMacro(CDocMacroSet& macros, CDocProfileSet& profiles, CDeviceChan
       model_({macros, profiles, channel, recorder_}, *this),
       controls_({
           {macroLabel_, IDC_STATIC_MACRO, 377, 16, 68, 18, {u"IDC_STATIC_MACRO", u"Macro"}},
-          {picker_, IDC_LIST_MACRO, 374, 39, 245, 37},
+          {picker_, IDC_LIST_MACRO, 374, 39, 245, 37, {}, kKeepTextFlags, {}, {u"IDC_STATIC_MACRO", u"Macro"}},
           {new_, IDC_BTN_NEW_MACRO, 377, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_NEW_MACRO", u"New macro"}},
           {delete_, IDC_BTN_DELETE_MACRO, 426, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_DELETE_MACRO", u"Delete macro"}},
           {copy_, IDC_BTN_COPY_MACRO, 474, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_COPY_MACRO", u"Copy macro"}},

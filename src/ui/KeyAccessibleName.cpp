@@ -29,12 +29,14 @@ std::u16string DetailOf(const CKeyAction& action, const IKeyNames& keyNames, con
     case kKindMacro:
         return action.macroName;
     case kKindShortcut:
-        if (const auto index = shortcuts.Read(action)) return TextOf(kShortcutFunctions[*index].id, kShortcutFunctions[*index].english);
+        if (const auto index = shortcuts.Read(action))
+            return TextOf(kShortcutFunctions[*index].id, kShortcutFunctions[*index].english);
         return {};
     case kKindLaunch:
         return action.launchType == kLaunchWeb ? action.webAddress : action.programPath;
     case kKindMedia:
-        if (const auto index = ReadMediaFunction(action)) return TextOf(kMediaFunctions[*index].id, kMediaFunctions[*index].english);
+        if (const auto index = ReadMediaFunction(action))
+            return TextOf(kMediaFunctions[*index].id, kMediaFunctions[*index].english);
         return {};
     }
     return {};
