@@ -302,7 +302,7 @@ void CMainDlg::AnnounceProfile() {
 
 void CMainDlg::HideToTray() {
     shown_ = false;
-    controls_.HideTips();
+    HideTipsOf(GetSafeHwnd());
     Show(SW_HIDE);
     tray_->Add();
 }

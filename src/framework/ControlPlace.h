@@ -40,8 +40,6 @@ public:
     void Place(CDialogEx& dialog);
     // Texts, tooltips and accessible names in the current language.
     void ApplyLanguage();
-    // No tip stays up over a window that hides.
-    void HideTips() const { tips_.Hide(); }
 
 private:
     std::vector<ControlPlace> places_;

@@ -20,6 +20,15 @@ void CToolTip::SetTip(HWND dialog, HWND control, const std::wstring& text) {
     SendMessageW(window_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void CToolTip::Hide() const {
-    if (window_) SendMessageW(window_.Get(), TTM_POP, 0, 0);
+void HideTipsOf(HWND window) {
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window, nullptr),
+        [](HWND h, LPARAM owner) {
+            wchar_t cls[32] = {};
+            if (GetWindow(h, GW_OWNER) == reinterpret_cast<HWND>(owner) && GetClassNameW(h, cls, 32) &&
+                lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0)
+                SendMessageW(h, TTM_POP, 0, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(window));
 }

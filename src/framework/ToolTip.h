@@ -21,10 +21,12 @@ class CToolTip {
 public:
     // `control`, a child of `dialog`, shows `text` from now on.
     void SetTip(HWND dialog, HWND control, const std::wstring& text);
-    // Takes down a tip on show (the window is about to hide).
-    void Hide() const;
     HWND Window() const { return window_.Get(); }
 
 private:
     UniqueWindow window_;
 };
+
+// Takes down any tip on show over `window` and its children (the window is
+// about to hide; a tip would stay up over nothing).
+void HideTipsOf(HWND window);

@@ -15,6 +15,7 @@
 #include "platform/StdFileStore.h"
 #include "support/FakeUserPrompt.h"
 #include "win/support/AppProcess.h"
+#include "win/support/Input.h"
 
 using namespace std::chrono_literals;
 
@@ -205,6 +206,38 @@ TEST_F(ScreenReader, EveryVisibleButtonHasANameAndKeysSayWhatTheyDo) {
     Command(kKorean);
     EXPECT_EQ(Hear(GetDlgItem(main_, 1002)).name, L"\uC54C\uB9BC \uC601\uC5ED\uC73C\uB85C \uB2EB\uAE30");
     EXPECT_EQ(Hear(GetDlgItem(main_, kNew)).name, L"\uC0C8 \uD504\uB85C\uD544") << "names follow the language";
+    Exit();
+}
+
+// The text of the program's tooltip on show, once one shows within `wait`;
+// empty when none does.
+std::wstring ShownTip(HWND main, std::chrono::milliseconds wait) {
+    struct Search {
+        HWND main;
+        std::wstring text;
+    } search{main, {}};
+    for (auto end = std::chrono::steady_clock::now() + wait; std::chrono::steady_clock::now() < end; Sleep(50)) {
+        EnumWindows([](HWND h, LPARAM found) {
+            auto& s = *reinterpret_cast<Search*>(found);
+            wchar_t cls[32] = {}, text[128] = {};
+            if (IsWindowVisible(h) && GetWindow(h, GW_OWNER) == s.main && GetClassNameW(h, cls, 32) &&
+                lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && SendMessageW(h, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)))
+                s.text = text;
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&search));
+        if (!search.text.empty()) break;
+    }
+    return search.text;
+}
+
+TEST_F(ScreenReader, IconButtonsShowTheirNameAsATipInTheLanguageShownAndNoneWhenHidden) {
+    MoveCursor(CentreOf(GetDlgItem(main_, 1002)));
+    EXPECT_EQ(ShownTip(main_, 3000ms), L"Close to the notification area");
+    Command(kKorean);
+    MoveCursor(CentreOf(GetDlgItem(main_, kNew)));
+    EXPECT_EQ(ShownTip(main_, 3000ms), L"\uC0C8 \uD504\uB85C\uD544");
+    SendMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ShownTip(main_, 1500ms), L"") << "hidden to the tray";
     Exit();
 }
 
