@@ -177,21 +177,37 @@ protected:
     HWND KeyPage() const { return PageWith(main_, 1039, L"Button"); }
 };
 
-TEST_F(ScreenReader, EveryVisibleButtonHasANameAndKeysSayWhatTheyDo) {
-    std::vector<HWND> buttons;
-    EnumChildWindows(main_, [](HWND h, LPARAM list) {
-        wchar_t cls[16] = {};
-        if (IsWindowVisible(h) && GetClassNameW(h, cls, 16) && lstrcmpiW(cls, L"Button") == 0)
+// Ids of the visible buttons and sliders of the window that read no name,
+// and how many there are in all.
+std::pair<std::vector<int>, std::size_t> Unnamed(HWND main) {
+    std::vector<HWND> controls;
+    EnumChildWindows(main, [](HWND h, LPARAM list) {
+        wchar_t cls[32] = {};
+        if (IsWindowVisible(h) && GetClassNameW(h, cls, 32) &&
+            (lstrcmpiW(cls, L"Button") == 0 || lstrcmpiW(cls, L"msctls_trackbar32") == 0))
             reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
         return TRUE;
-    }, reinterpret_cast<LPARAM>(&buttons));
-    std::vector<std::wstring> unnamed;
-    for (HWND button : buttons)
-        if (Hear(button).name.empty()) unnamed.push_back(std::to_wstring(GetDlgCtrlID(button)) + L" ");
-    EXPECT_GE(buttons.size(), 125u);
-    EXPECT_TRUE(unnamed.empty()) << unnamed.size() << " of " << buttons.size() << " visible buttons have no name: "
-                                 << testing::PrintToString(unnamed);
+    }, reinterpret_cast<LPARAM>(&controls));
+    std::vector<int> unnamed;
+    for (HWND control : controls)
+        if (Hear(control).name.empty()) unnamed.push_back(GetDlgCtrlID(control));
+    return {unnamed, controls.size()};
+}
 
+TEST_F(ScreenReader, EveryPageNamesEveryVisibleButtonInEnglishAndChinese) {
+    for (int language : {1020, 1021})
+        for (int page : {1016, 1017, kBacklightPage, kGamingPage}) {
+            Command(language);
+            Command(page);
+            const auto [unnamed, all] = Unnamed(main_);
+            EXPECT_TRUE(unnamed.empty()) << unnamed.size() << " of " << all << " unnamed on page " << page
+                                         << " in language " << language << ": " << testing::PrintToString(unnamed);
+        }
+    Exit();
+}
+
+TEST_F(ScreenReader, KeysSayWhatTheyDoAndIconButtonsTheirTip) {
+    EXPECT_EQ(Unnamed(main_).second, 125u) << "the keyboard page's buttons and the window's";
     const Heard a = Hear(GetDlgItem(KeyPage(), 1054));
     EXPECT_EQ(a.name.substr(0, 12), L"A, Keyboard:") << "then the layout's name of Enter";
     EXPECT_EQ(a.role, ROLE_SYSTEM_PUSHBUTTON);
