@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include <boost/algorithm/string/trim.hpp>
+
 #include "framework/AccessibleFacts.h"
 #include "framework/ControlAccessible.h"
 #include "framework/Dpi.h"
@@ -169,9 +171,7 @@ void CSkinControl<T>::SetAccessibleName(const std::wstring& name) {
 template <class T>
 std::wstring CSkinControl<T>::AccessibleName() const {
     if (!accessibleName_.empty()) return accessibleName_;
-    const std::wstring text = this->Text();
-    const std::size_t first = text.find_first_not_of(L" \t");
-    return first == std::wstring::npos ? std::wstring() : text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
+    return boost::algorithm::trim_copy(this->Text());
 }
 
 template <class T>
