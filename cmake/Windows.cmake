@@ -10,7 +10,7 @@ set(QORN_WIN_DIRS platform/win32 model/win32 macro/win32 device/win32 actions/wi
     framework skin pages)
 qorn_glob(QORN_WIN_SOURCES src ${QORN_WIN_DIRS})
 add_library(qorn_win STATIC ${QORN_WIN_SOURCES})
-target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 comdlg32 ws2_32 shlwapi ole32 uuid winmm hid wtsapi32)
+target_link_libraries(qorn_win PUBLIC qorn_core gdiplus comctl32 comdlg32 ws2_32 shlwapi ole32 oleacc oleaut32 uuid winmm hid wtsapi32)
 qorn_own_code(qorn_win)
 
 # Templates of the skin toolkit itself (the drop-down list); every program

@@ -6,7 +6,6 @@
 #include "lang/win32/LocalText.h"
 #include "app/MainApp.h"
 #include "app/resource.h"
-#include "framework/ControlPlace.h"
 #include "geometry/DpiScale.h"
 #include "device/win32/WindowReportReceiver.h"
 #include "framework/ModalMoment.h"
@@ -34,7 +33,20 @@ CMainDlg::CMainDlg()
       macroPage_(CMainApp::Current().MacroSet(), CMainApp::Current().ProfileSet(), CMainApp::Current().Channel(),
                  CMainApp::Current().DocumentContext()),
       backlightPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
-      gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()) {
+      gamingPage_(CMainApp::Current().ProfileSet(), CMainApp::Current().Channel()),
+      controls_({
+          {settingsButton_, IDC_BTN_SETTINGS, 72, 98, 75, 31, {u"IDC_BTN_SETTINGS", u"Settings"}},
+          {macroButton_, IDC_BTN_MACRO, 200, 98, 83, 31, {u"IDC_BTN_MACRO", u"Macro"}},
+          {backlightButton_, IDC_BTN_BLACKLIGHT, 336, 98, 80, 31, {u"IDC_BTN_BLACKLIGHT", u"Blacklight"}},
+          {gamingButton_, IDC_BTN_GAMING_MODE, 468, 98, 83, 31, {u"IDC_BTN_GAMING_MODE", u"Gaming Mode"}},
+          {english_, IDC_BTN_ENGLISH, 765, 20, 83, 23, {u"IDC_BTN_ENGLISH", u"English"}, kTextFar},
+          {chinese_, IDC_BTN_CHINESE, 765, 49, 83, 23, {u"IDC_BTN_CHINESE", u"Chinese"}, kTextFar},
+          {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23, {u"IDC_BTN_KOREAN", u"Korean"}, kTextFar},
+          {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23, {}, kKeepTextFlags, {u"ID_TIP_MINIMIZE", u"Minimize"}},
+          {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23, {}, kKeepTextFlags,
+           {u"ID_TIP_CLOSE", u"Close to the notification area"}},
+          {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
+      }) {
     LoadImages(u"Main", {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected});
     SetMaskOf(u"Main");
 }
@@ -67,7 +79,10 @@ BOOL CMainDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     LoadIcons();
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
-    PlaceControls();
+    controls_.Place(*this);
+    website_.SetFontSize(13);
+    website_.SetLink(kWebsite);
+    panel_.Attach(*this);
     CreatePages();
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
@@ -86,20 +101,6 @@ BOOL CMainDlg::OnInitDialog() {
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
     return TRUE;
-}
-
-void CMainDlg::PlaceControls() {
-    ::PlaceControls(*this, {
-        {settingsButton_, IDC_BTN_SETTINGS, 72, 98, 75, 31},   {macroButton_, IDC_BTN_MACRO, 200, 98, 83, 31},
-        {backlightButton_, IDC_BTN_BLACKLIGHT, 336, 98, 80, 31}, {gamingButton_, IDC_BTN_GAMING_MODE, 468, 98, 83, 31},
-        {english_, IDC_BTN_ENGLISH, 765, 20, 83, 23},    {chinese_, IDC_BTN_CHINESE, 765, 49, 83, 23},
-        {korean_, IDC_BTN_KOREAN, 765, 76, 83, 23},      {minimize_, IDC_BTN_MINIMIZE, 972, 2, 32, 23},
-        {close_, IDC_BTN_CLOSE, 1007, 2, 32, 23},        {website_, IDC_LINK_WEBSITE, 797, 458, 168, 30},
-    });
-    for (CSkinButton* language : {&english_, &chinese_, &korean_}) language->SetTextFlags(kTextFar);
-    website_.SetFontSize(13);
-    website_.SetLink(kWebsite);
-    panel_.Attach(*this);
 }
 
 // Children at fixed positions; the keyboard page shows first.
@@ -128,13 +129,7 @@ void CMainDlg::ApplyLanguage() {
     const std::wstring title = LocalText(u"ID_TRAY_TIP", kTitle);
     SetText(title);
     tray_->SetTip(title);
-    english_.SetText(LocalText(u"IDC_BTN_ENGLISH", u"English"));
-    chinese_.SetText(LocalText(u"IDC_BTN_CHINESE", u"Chinese"));
-    korean_.SetText(LocalText(u"IDC_BTN_KOREAN", u"Korean"));
-    settingsButton_.SetText(LocalText(u"IDC_BTN_SETTINGS", u"Settings"));
-    macroButton_.SetText(LocalText(u"IDC_BTN_MACRO", u"Macro"));
-    backlightButton_.SetText(LocalText(u"IDC_BTN_BLACKLIGHT", u"Blacklight"));
-    gamingButton_.SetText(LocalText(u"IDC_BTN_GAMING_MODE", u"Gaming Mode"));
+    controls_.ApplyLanguage();
     ShowItemsInSystemMenu();
     activityWindow_.ApplyLanguage();
     panel_.ApplyLanguage();
@@ -322,6 +317,7 @@ void CMainDlg::AnnounceProfile() {
 
 void CMainDlg::HideToTray() {
     shown_ = false;
+    HideTipsOf(GetSafeHwnd());
     Show(SW_HIDE);
     tray_->Add();
 }

@@ -14,6 +14,7 @@
 #include "app/ProfilePanel.h"
 #include "app/SystemEvents.h"
 #include "app/TrayIcon.h"
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "platform/win32/UniqueResource.h"
 #include "pages/DlgBlacklight.h"
@@ -97,7 +98,6 @@ private:
     void StopAllMacros();
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
-    void PlaceControls();
     void CreatePages();
     // The page becomes the one on show; nothing when it already is.
     void ShowPage(CSkinDialog& page);
@@ -131,4 +131,5 @@ private:
     CDlgBlacklight backlightPage_;
     CDlgGamingMode gamingPage_;
     CSkinDialog* currentPage_ = nullptr;
+    CControlTable controls_;
 };

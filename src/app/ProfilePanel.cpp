@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "lang/win32/LocalText.h"
 #include "app/resource.h"
-#include "framework/ControlPlace.h"
 #include "framework/FileDialog.h"
 #include "model/DocProfileSet.h"
 #include "ui/ProfileStrip.h"
@@ -17,25 +15,33 @@ constexpr wchar_t kProgramFilter[] = L"Program(*.exe)|*.exe||";
 
 }  // namespace
 
+CProfilePanel::CProfilePanel(CProfileStrip& strip, CProgramLinks& links, const DocumentIo& io)
+    : strip_(strip),
+      links_(links),
+      io_(io),
+      controls_({
+          {profileLabel_, IDC_STATIC_PROFILE, 38, 171, 100, 18, {u"IDC_STATIC_PROFILE", u"Profile"}},
+          {profiles_, IDC_LIST_PROFILE, 35, 192, 242, 36, {}, kKeepTextFlags, {}, {u"IDC_STATIC_PROFILE", u"Profile"}},
+          {accelerators_, IDC_LIST_ACCELERATOR, 35, 400, 242, 36, {}, kKeepTextFlags, {}, {u"IDC_STATIC_ACCELERATOR", u"Accelerator"}},
+          {new_, IDC_BTN_NEW, 36, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_NEW_PROFILE", u"New profile"}},
+          {delete_, IDC_BTN_DELETE, 86, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_DELETE_PROFILE", u"Delete profile"}},
+          {copy_, IDC_BTN_COPY, 134, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_COPY_PROFILE", u"Copy profile"}},
+          {export_, IDC_BTN_EXPORT, 182, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_EXPORT_PROFILE", u"Export profile"}},
+          {import_, IDC_BTN_IMPORT, 231, 234, 47, 47, {}, kKeepTextFlags, {u"ID_TIP_IMPORT_PROFILE", u"Import profile"}},
+          {nameLabel_, IDC_STATIC_PROFILE_NAME, 38, 299, 81, 16, {u"IDC_STATIC_PROFILE_NAME", u"Profile Name"}},
+          {name_, IDC_EDIT_PROFILE_NAME, 39, 323, 230, 24},
+          {acceleratorLabel_, IDC_STATIC_ACCELERATOR, 38, 380, 81, 16, {u"IDC_STATIC_ACCELERATOR", u"Accelerator"}},
+          {programLabel_, IDC_STATIC_PROGRAM, 38, 442, 160, 16, {u"IDC_STATIC_PROGRAM", u"Program"}},
+          {program_, IDC_EDIT_PROGRAM, 39, 462, 160, 22},
+          {browseProgram_, IDC_BTN_BROWSE_PROGRAM, 205, 459, 34, 27, {}, kKeepTextFlags,
+           {u"ID_TIP_BROWSE_PROGRAM", u"Choose program"}},
+          {clearProgram_, IDC_BTN_CLEAR_PROGRAM, 243, 459, 34, 27, {}, kKeepTextFlags,
+           {u"ID_TIP_CLEAR_PROGRAM", u"Clear program"}},
+      }) {}
+
 void CProfilePanel::Attach(CDialogEx& dialog) {
     dialog_ = dialog.GetSafeHwnd();
-    PlaceControls(dialog, {
-        {profileLabel_, IDC_STATIC_PROFILE, 38, 171, 100, 18},
-        {profiles_, IDC_LIST_PROFILE, 35, 192, 242, 36},
-        {accelerators_, IDC_LIST_ACCELERATOR, 35, 400, 242, 36},
-        {new_, IDC_BTN_NEW, 36, 234, 47, 47},
-        {delete_, IDC_BTN_DELETE, 86, 234, 47, 47},
-        {copy_, IDC_BTN_COPY, 134, 234, 47, 47},
-        {export_, IDC_BTN_EXPORT, 182, 234, 47, 47},
-        {import_, IDC_BTN_IMPORT, 231, 234, 47, 47},
-        {nameLabel_, IDC_STATIC_PROFILE_NAME, 38, 299, 81, 16},
-        {name_, IDC_EDIT_PROFILE_NAME, 39, 323, 230, 24},
-        {acceleratorLabel_, IDC_STATIC_ACCELERATOR, 38, 380, 81, 16},
-        {programLabel_, IDC_STATIC_PROGRAM, 38, 442, 160, 16},
-        {program_, IDC_EDIT_PROGRAM, 39, 462, 160, 22},
-        {browseProgram_, IDC_BTN_BROWSE_PROGRAM, 205, 459, 34, 27},
-        {clearProgram_, IDC_BTN_CLEAR_PROGRAM, 243, 459, 34, 27},
-    });
+    controls_.Place(dialog);
     // No accelerator, then Fn + 1 to Fn + 9: the item index is the profile's accelerator.
     accelerators_.AddItem(L" ");
     for (int digit = 1; digit <= 9; ++digit) accelerators_.AddItem(L"Fn + " + std::to_wstring(digit));
@@ -61,12 +67,7 @@ void CProfilePanel::Show() {
     delete_.Enable(strip_.CanDelete());
 }
 
-void CProfilePanel::ApplyLanguage() {
-    profileLabel_.SetText(LocalText(u"IDC_STATIC_PROFILE", u"Profile"));
-    nameLabel_.SetText(LocalText(u"IDC_STATIC_PROFILE_NAME", u"Profile Name"));
-    acceleratorLabel_.SetText(LocalText(u"IDC_STATIC_ACCELERATOR", u"Accelerator"));
-    programLabel_.SetText(LocalText(u"IDC_STATIC_PROGRAM", u"Program"));
-}
+void CProfilePanel::ApplyLanguage() { controls_.ApplyLanguage(); }
 
 bool CProfilePanel::OnCommand(WORD id, WORD code) {
     switch (id) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ControlPlace.h"
 #include "model/Document.h"
 #include "skin/BtnListBox.h"
 #include "skin/SkinButton.h"
@@ -21,8 +22,7 @@ class CWnd;
 class CProfilePanel {
 public:
     // The strip, the links and what `io` refers to must outlive the panel.
-    CProfilePanel(CProfileStrip& strip, CProgramLinks& links, const DocumentIo& io)
-        : strip_(strip), links_(links), io_(io) {}
+    CProfilePanel(CProfileStrip& strip, CProgramLinks& links, const DocumentIo& io);
 
     // Takes over the dialog's controls and places them.
     void Attach(CDialogEx& dialog);
@@ -68,4 +68,5 @@ private:
     CSkinButton copy_;
     CSkinButton export_;
     CSkinButton import_;
+    CControlTable controls_;
 };

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/Wnd.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // The DPI that the nearest dialog around `window` (or `window` itself) is
 // laid out for; the window's own when no dialog of ours holds it.

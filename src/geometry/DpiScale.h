@@ -4,7 +4,7 @@
 // pixels at another DPI. A DPI of zero or below (a failed query) counts as 96.
 #include <vector>
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 inline constexpr int kBaseDpi = 96;
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // The DPIs that have a set of their own, smallest first.
 inline constexpr int kSkinSetDpis[] = {96, 144, 192};

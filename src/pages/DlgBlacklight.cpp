@@ -1,7 +1,6 @@
 #include "pages/DlgBlacklight.h"
 
 #include "lang/win32/LocalText.h"
-#include "framework/ControlPlace.h"
 #include "pages/resource.h"
 
 namespace {
@@ -10,7 +9,17 @@ constexpr RECT kSliderTrack{152, 156, 512, 107};
 }  // namespace
 
 CDlgBlacklight::CDlgBlacklight(CDocProfileSet& profiles, CDeviceChannel& channel)
-    : CSkinDialog(IDD_DLG_BLACKLIGHT), settings_(profiles, channel) {
+    : CSkinDialog(IDD_DLG_BLACKLIGHT),
+      settings_(profiles, channel),
+      controls_({
+          {backlightLabel_, IDC_STATIC_BLACKLIGHT, 53, 62, 92, 23, {u"IDC_STATIC_BLACKLIGHT", u"Back Light"}, kTextMiddle},
+          {switch_, IDC_CHK_BLACKLIGHT, 153, 60, 71, 26, {}, kKeepTextFlags, {}, {u"IDC_STATIC_BLACKLIGHT", u"Back Light"}},
+          {brightnessLabel_, IDC_STATIC_BRIGHTNESS, 53, 122, 92, 23, {u"IDC_STATIC_BRIGHTNESS", u"Brightness"}, kTextMiddle},
+          {effectLabel_, IDC_STATIC_EFFECT, 53, 174, 92, 23, {u"IDC_STATIC_EFFECT", u"Effect"}, kTextMiddle},
+          {effects_[0], IDC_RADIO_EFFECT_STATIC, 150, 167, 100, 26, {u"IDC_RADIO_EFFECT_STATIC", u"Static"}},
+          {effects_[1], IDC_RADIO_EFFECT_BLINK, 257, 167, 75, 26, {u"IDC_RADIO_EFFECT_BLINK", u"Blink"}},
+          {effects_[2], IDC_RADIO_EFFECT_BREATH, 359, 167, 75, 26, {u"IDC_RADIO_EFFECT_BREATH", u"Breath"}},
+      }) {
     LoadImages(u"Backlight", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                               SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Backlight");
@@ -18,16 +27,7 @@ CDlgBlacklight::CDlgBlacklight(CDocProfileSet& profiles, CDeviceChannel& channel
 
 BOOL CDlgBlacklight::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {backlightLabel_, IDC_STATIC_BLACKLIGHT, 53, 62, 92, 23},
-        {switch_, IDC_CHK_BLACKLIGHT, 153, 60, 71, 26},
-        {brightnessLabel_, IDC_STATIC_BRIGHTNESS, 53, 122, 92, 23},
-        {effectLabel_, IDC_STATIC_EFFECT, 53, 174, 92, 23},
-        {effects_[0], IDC_RADIO_EFFECT_STATIC, 150, 167, 100, 26},
-        {effects_[1], IDC_RADIO_EFFECT_BLINK, 257, 167, 75, 26},
-        {effects_[2], IDC_RADIO_EFFECT_BREATH, 359, 167, 75, 26},
-    });
-    for (CSkinStatic* label : {&backlightLabel_, &brightnessLabel_, &effectLabel_}) label->SetTextFlags(kTextMiddle);
+    controls_.Place(*this);
     slider_.SubclassDlgItem(IDC_SLIDER_BRIGHTNESS, *this);
     slider_.LoadThumb();
     slider_.FitTo(kSliderTrack);
@@ -36,12 +36,8 @@ BOOL CDlgBlacklight::OnInitDialog() {
 }
 
 void CDlgBlacklight::ApplyLanguage() {
-    backlightLabel_.SetText(LocalText(u"IDC_STATIC_BLACKLIGHT", u"Back Light"));
-    brightnessLabel_.SetText(LocalText(u"IDC_STATIC_BRIGHTNESS", u"Brightness"));
-    effectLabel_.SetText(LocalText(u"IDC_STATIC_EFFECT", u"Effect"));
-    effects_[0].SetText(LocalText(u"IDC_RADIO_EFFECT_STATIC", u"Static"));
-    effects_[1].SetText(LocalText(u"IDC_RADIO_EFFECT_BLINK", u"Blink"));
-    effects_[2].SetText(LocalText(u"IDC_RADIO_EFFECT_BREATH", u"Breath"));
+    controls_.ApplyLanguage();
+    slider_.SetAccessibleName(LocalText(u"IDC_STATIC_BRIGHTNESS", u"Brightness"));
 }
 
 BacklightControls CDlgBlacklight::Controls() const {

@@ -3,6 +3,7 @@
 // slider and three effects. Every change is sent to the keyboard and goes
 // into the current profile at once (CBacklightSettings holds the rules);
 // the page only reads and shows its controls.
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "skin/SkinCheckBox.h"
 #include "skin/SkinDialog.h"
@@ -39,4 +40,5 @@ private:
     CSkinCheckBox switch_;
     CSkinSliderCtrl slider_;
     CSkinRadioBox effects_[3];
+    CControlTable controls_;
 };

@@ -1,7 +1,7 @@
 #include "pages/DlgGamingMode.h"
 
-#include "lang/win32/LocalText.h"
-#include "framework/ControlPlace.h"
+#include <utility>
+
 #include "pages/resource.h"
 
 namespace {
@@ -13,7 +13,17 @@ void Tick(CSkinCheckBox& box, bool on) {
 }  // namespace
 
 CDlgGamingMode::CDlgGamingMode(CDocProfileSet& profiles, CDeviceChannel& channel)
-    : CSkinDialog(IDD_DLG_GAMINGMODE), settings_(profiles, channel) {
+    : CSkinDialog(IDD_DLG_GAMINGMODE),
+      settings_(profiles, channel),
+      controls_({
+          {gamingLabel_, IDC_STATIC_GAMINGMODE, 95, 49, 83, 20, {u"IDC_STATIC_GAMINGMODE", u"Gaming Mode"}, kTextMiddle},
+          {gaming_, IDC_CHK_GAMINGMODE, 194, 49, 75, 24, {}, kKeepTextFlags, {}, {u"IDC_STATIC_GAMINGMODE", u"Gaming Mode"}},
+          {disableLabel_, IDC_STATIC_DISABLEKEY, 125, 124, 132, 23, {u"IDC_STATIC_DISABLEKEY", u"Disable Key"}, kTextMiddle},
+          {altTabLabel_, IDC_STATIC_ALT_TAB, 128, 158, 81, 21, {}, kTextMiddle},
+          {altTab_, IDC_CHK_ALT_TAB, 287, 158, 84, 23, {u"IDC_CHK_DISABLE", u"Disable"}},
+          {altF4Label_, IDC_STATIC_ALT_F4, 128, 203, 81, 21, {}, kTextMiddle},
+          {altF4_, IDC_CHK_ALT_F4, 287, 203, 84, 23, {u"IDC_CHK_DISABLE", u"Disable"}},
+      }) {
     LoadImages(u"Gamingmode", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                                SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Gamingmode");
@@ -21,28 +31,19 @@ CDlgGamingMode::CDlgGamingMode(CDocProfileSet& profiles, CDeviceChannel& channel
 
 BOOL CDlgGamingMode::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {gamingLabel_, IDC_STATIC_GAMINGMODE, 95, 49, 83, 20},
-        {gaming_, IDC_CHK_GAMINGMODE, 194, 49, 75, 24},
-        {disableLabel_, IDC_STATIC_DISABLEKEY, 125, 124, 132, 23},
-        {altTabLabel_, IDC_STATIC_ALT_TAB, 128, 158, 81, 21},
-        {altTab_, IDC_CHK_ALT_TAB, 287, 158, 84, 23},
-        {altF4Label_, IDC_STATIC_ALT_F4, 128, 203, 81, 21},
-        {altF4_, IDC_CHK_ALT_F4, 287, 203, 84, 23},
-    });
+    controls_.Place(*this);
     // Taken over where the template put them, hidden.
     winKeyLabel_.SubclassDlgItem(IDC_STATIC_WIN_KEY, *this);
     winKey_.SubclassDlgItem(IDC_CHK_WIN_KEY, *this);
-    for (CSkinStatic* label : {&gamingLabel_, &disableLabel_, &altTabLabel_, &altF4Label_, &winKeyLabel_})
-        label->SetTextFlags(kTextMiddle);
+    winKeyLabel_.SetTextFlags(kTextMiddle);
     return TRUE;
 }
 
 void CDlgGamingMode::ApplyLanguage() {
-    gamingLabel_.SetText(LocalText(u"IDC_STATIC_GAMINGMODE", u"Gaming Mode"));
-    disableLabel_.SetText(LocalText(u"IDC_STATIC_DISABLEKEY", u"Disable Key"));
-    altTab_.SetText(LocalText(u"IDC_CHK_DISABLE", u"Disable"));
-    altF4_.SetText(LocalText(u"IDC_CHK_DISABLE", u"Disable"));
+    controls_.ApplyLanguage();
+    // Each box says "Disable"; a screen reader also hears which key it is for.
+    for (auto [box, label] : {std::pair{&altTab_, &altTabLabel_}, std::pair{&altF4_, &altF4Label_}})
+        box->SetAccessibleName(label->Text() + L": " + box->Text());
 }
 
 GamingControls CDlgGamingMode::Controls() const {

@@ -4,6 +4,7 @@
 // the current profile at once (CGamingSettings holds the rules); the page
 // only reads and shows its check boxes. The Windows-key switch is never
 // shown; its state follows the profile.
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "skin/SkinCheckBox.h"
 #include "skin/SkinDialog.h"
@@ -39,4 +40,5 @@ private:
     CSkinCheckBox altTab_;
     CSkinCheckBox altF4_;
     CSkinCheckBox winKey_;
+    CControlTable controls_;
 };

@@ -1,26 +1,24 @@
 #include "pages/DlgKAChoice.h"
 
-#include "framework/ControlPlace.h"
-#include "lang/win32/LocalText.h"
 
 CDlgKAChoice::CDlgKAChoice(const Layout& layout)
     : CDlgKA(layout.templateId, layout.imageSet,
              {SkinState::Normal, SkinState::Disable, SkinState::Over, SkinState::Selected}),
-      layout_(layout) {}
+      controls_({
+          {title_, layout.titleId, layout.title.x, layout.title.y, layout.title.width, layout.title.height,
+           {layout.titleKey, layout.titleEnglish}},
+          {choices_, layout.listId, layout.list.x, layout.list.y, layout.list.width, layout.list.height, {},
+           kKeepTextFlags, {}, {layout.titleKey, layout.titleEnglish}},
+      }) {}
 
 BOOL CDlgKAChoice::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    const PixelRect& t = layout_.title;
-    const PixelRect& l = layout_.list;
-    PlaceControls(*this, {
-        {title_, layout_.titleId, t.x, t.y, t.width, t.height},
-        {choices_, layout_.listId, l.x, l.y, l.width, l.height},
-    });
+    controls_.Place(*this);
     ApplyLanguage();
     return TRUE;
 }
 
 void CDlgKAChoice::ApplyLanguage() {
-    title_.SetText(LocalText(layout_.titleKey, layout_.titleEnglish));
+    controls_.ApplyLanguage();
     FillRows();
 }

@@ -2,9 +2,10 @@
 // The shape of the sub-pages that offer one choice list under a title
 // (mouse function, media key, Windows shortcut): the sub-page gives its
 // layout and its rows, and reads and writes the choice.
+#include "framework/ControlPlace.h"
 #include "pages/DlgKA.h"
 #include "skin/SkinStatic.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 class CDlgKAChoice : public CDlgKA {
 public:
@@ -31,6 +32,6 @@ protected:
     CBtnListBox choices_;
 
 private:
-    Layout layout_;
     CSkinStatic title_;
+    CControlTable controls_;
 };

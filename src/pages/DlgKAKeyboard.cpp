@@ -1,24 +1,24 @@
 #include "pages/DlgKAKeyboard.h"
 
-#include "framework/ControlPlace.h"
-#include "lang/win32/LocalText.h"
 #include "pages/KeyPageResource.h"
 #include "platform/IKeyNames.h"
 
 CDlgKAKeyboard::CDlgKAKeyboard(const IKeyNames& keyNames)
-    : CDlgKA(IDD_DLG_KA_KEYBOARD, u"ActionKeyboard", {SkinState::Normal, SkinState::Over}), keyNames_(keyNames) {}
+    : CDlgKA(IDD_DLG_KA_KEYBOARD, u"ActionKeyboard", {SkinState::Normal, SkinState::Over}),
+      keyNames_(keyNames),
+      controls_({
+          {title_, IDC_STATIC_REBINDKEY, 47, 16, 113, 13, {u"IDC_STATIC_REBINDKEY", u"REBIND KEY TO"}},
+          {capture_, IDC_EDIT_KEYCAPTURE, 98, 46, 188, 25},
+      }) {}
 
 BOOL CDlgKAKeyboard::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {title_, IDC_STATIC_REBINDKEY, 47, 16, 113, 13},
-        {capture_, IDC_EDIT_KEYCAPTURE, 98, 46, 188, 25},
-    });
+    controls_.Place(*this);
     ApplyLanguage();
     return TRUE;
 }
 
-void CDlgKAKeyboard::ApplyLanguage() { title_.SetText(LocalText(u"IDC_STATIC_REBINDKEY", u"REBIND KEY TO")); }
+void CDlgKAKeyboard::ApplyLanguage() { controls_.ApplyLanguage(); }
 
 void CDlgKAKeyboard::SaveTo(CKeyAction& action) { action.keyboardInputs = capture_.Keys(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Sub-page Keyboard: the key takes the part of another key, the last one
 // pressed and the last one released while the capture field had the focus.
+#include "framework/ControlPlace.h"
 #include "pages/DlgKA.h"
 #include "skin/SkinKeyCapture.h"
 #include "skin/SkinStatic.h"
@@ -23,4 +24,5 @@ private:
     const IKeyNames& keyNames_;
     CSkinStatic title_;
     CSkinKeyCapture capture_;
+    CControlTable controls_;
 };

@@ -2,7 +2,6 @@
 
 #include "framework/ControlPlace.h"
 #include "framework/FileDialog.h"
-#include "lang/win32/LocalText.h"
 #include "pages/KeyPageResource.h"
 #include "platform/win32/WideText.h"
 
@@ -19,25 +18,23 @@ void SetTextCaretAtEnd(CSkinEdit& edit, const std::wstring& text) {
 
 CDlgKALaunchApp::CDlgKALaunchApp()
     : CDlgKA(IDD_DLG_KA_LAUNCH, u"ActionLaunchApp",
-             {SkinState::Normal, SkinState::Over, SkinState::Disable, SkinState::Selected, SkinState::OverSelected}) {}
+             {SkinState::Normal, SkinState::Over, SkinState::Disable, SkinState::Selected, SkinState::OverSelected}),
+      controls_({
+          {program_, IDC_RADIO_LAUNCH_APP, 62, 18, 164, 23, {u"IDC_STATIC_LAUNCH1", u"LAUNCH APPLICATION"}},
+          {web_, IDC_RADIO_LAUNCH_WEB, 62, 89, 164, 23, {u"IDC_STATIC_LAUNCH2", u"LAUNCH WEBSIT"}},
+          {path_, IDC_EDIT_LAUNCH_APP, 62, 50, 237, 24},
+          {address_, IDC_EDIT_LAUNCH_WEB, 62, 120, 237, 24},
+          {browse_, IDC_BTN_BROWSE, 300, 47, 38, 29, {}, kKeepTextFlags, {u"ID_TIP_BROWSE_PROGRAM", u"Choose program"}},
+      }) {}
 
 BOOL CDlgKALaunchApp::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {program_, IDC_RADIO_LAUNCH_APP, 62, 18, 164, 23},
-        {web_, IDC_RADIO_LAUNCH_WEB, 62, 89, 164, 23},
-        {path_, IDC_EDIT_LAUNCH_APP, 62, 50, 237, 24},
-        {address_, IDC_EDIT_LAUNCH_WEB, 62, 120, 237, 24},
-        {browse_, IDC_BTN_BROWSE, 300, 47, 38, 29},
-    });
+    controls_.Place(*this);
     ApplyLanguage();
     return TRUE;
 }
 
-void CDlgKALaunchApp::ApplyLanguage() {
-    program_.SetText(LocalText(u"IDC_STATIC_LAUNCH1", u"LAUNCH APPLICATION"));
-    web_.SetText(LocalText(u"IDC_STATIC_LAUNCH2", u"LAUNCH WEBSIT"));
-}
+void CDlgKALaunchApp::ApplyLanguage() { controls_.ApplyLanguage(); }
 
 void CDlgKALaunchApp::EnableEdits() const {
     path_.Enable(ProgramChosen());

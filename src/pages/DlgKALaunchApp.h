@@ -1,6 +1,7 @@
 #pragma once
 // Sub-page Launch App: a program to start or a web site to open; only the
 // edit of the chosen one is enabled.
+#include "framework/ControlPlace.h"
 #include "pages/DlgKA.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinEdit.h"
@@ -29,4 +30,5 @@ private:
     CSkinEdit path_;
     CSkinEdit address_;
     CSkinButton browse_;
+    CControlTable controls_;
 };

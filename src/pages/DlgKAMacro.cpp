@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/ControlPlace.h"
-#include "lang/win32/LocalText.h"
 #include "macro/DocMacroSet.h"
 #include "pages/KeyPageResource.h"
 #include "ui/MacroChoice.h"
@@ -11,18 +9,21 @@
 CDlgKAMacro::CDlgKAMacro(const CDocMacroSet& macros)
     : CDlgKA(IDD_DLG_KA_MACRO, u"ActionMacro",
              {SkinState::Normal, SkinState::Over, SkinState::Selected, SkinState::Disable}),
-      macros_(macros) {}
+      macros_(macros),
+      controls_({
+          {macroTitle_, IDC_STATIC_ASSIGNED_MACRO, 23, 11, 93, 18, {u"IDC_STATIC_ASSIGNED_MACRO", u"ASSIGN MACRO"}},
+          {macroList_, IDC_LIST_MACRO, 98, 31, 185, 29, {}, kKeepTextFlags, {}, {u"IDC_STATIC_ASSIGNED_MACRO", u"ASSIGN MACRO"}},
+          {optionTitle_, IDC_STATIC_MACRO_PLAY_OPTION, 23, 67, 130, 21,
+           {u"IDC_STATIC_MACRO_PLAY_OPTION", u"PLAYBACK OPTION"}},
+          {options_, IDC_LIST_PLAY_OPTION, 98, 83, 185, 29, {}, kKeepTextFlags, {},
+           {u"IDC_STATIC_MACRO_PLAY_OPTION", u"PLAYBACK OPTION"}},
+          {countLabel_, IDC_STATIC_PLAY_TIMES, 23, 125, 93, 18, {u"IDC_EDIT_MACRO_PLAY_TIMES", u"Number of times"}},
+          {count_, IDC_EDIT_PLAY_TIMES, 227, 126, 50, 23},
+      }) {}
 
 BOOL CDlgKAMacro::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {macroTitle_, IDC_STATIC_ASSIGNED_MACRO, 23, 11, 93, 18},
-        {macroList_, IDC_LIST_MACRO, 98, 31, 185, 29},
-        {optionTitle_, IDC_STATIC_MACRO_PLAY_OPTION, 23, 67, 130, 21},
-        {options_, IDC_LIST_PLAY_OPTION, 98, 83, 185, 29},
-        {countLabel_, IDC_STATIC_PLAY_TIMES, 23, 125, 93, 18},
-        {count_, IDC_EDIT_PLAY_TIMES, 227, 126, 50, 23},
-    });
+    controls_.Place(*this);
     for (const auto& [name, macro] : macros_.macros) {
         names_.push_back(name);
         macroList_.AddItem(std::wstring(name.begin(), name.end()));
@@ -32,9 +33,7 @@ BOOL CDlgKAMacro::OnInitDialog() {
 }
 
 void CDlgKAMacro::ApplyLanguage() {
-    macroTitle_.SetText(LocalText(u"IDC_STATIC_ASSIGNED_MACRO", u"ASSIGN MACRO"));
-    optionTitle_.SetText(LocalText(u"IDC_STATIC_MACRO_PLAY_OPTION", u"PLAYBACK OPTION"));
-    countLabel_.SetText(LocalText(u"IDC_EDIT_MACRO_PLAY_TIMES", u"Number of times"));
+    controls_.ApplyLanguage();
     FillChoices(options_, kPlayOptions);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/ControlPlace.h"
 #include "pages/DlgKA.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinStatic.h"
@@ -35,4 +36,5 @@ private:
     CBtnListBox options_;
     CSkinStatic countLabel_;
     CSkinEdit count_;
+    CControlTable controls_;
 };

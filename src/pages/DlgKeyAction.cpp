@@ -1,7 +1,5 @@
 #include "pages/DlgKeyAction.h"
 
-#include "framework/ControlPlace.h"
-#include "lang/win32/LocalText.h"
 #include "pages/KeyPageResource.h"
 
 CDlgKeyAction::CDlgKeyAction(CWnd* owner, const CDocMacroSet& macros, const IKeyNames& keyNames)
@@ -9,22 +7,22 @@ CDlgKeyAction::CDlgKeyAction(CWnd* owner, const CDocMacroSet& macros, const IKey
       keyboard_(keyNames),
       macro_(macros),
       shortcuts_(keyNames),
-      kinds_({nullptr, &keyboard_, &mouse_, &macro_, &shortcuts_, &launch_, &media_, nullptr}) {
+      kinds_({nullptr, &keyboard_, &mouse_, &macro_, &shortcuts_, &launch_, &media_, nullptr}),
+      controls_({
+          {keyName_, IDC_STATIC_ACTION_KEYNAME, 42, 24, 63, 36, {}, kTextCentre | kTextMiddle},
+          {title_, IDC_STATIC_KEYASSIGN, 140, 11, 108, 18, {u"IDC_STATIC_KEYASSIGN", u"KEY ASSIGNMENT"}},
+          {save_, IDC_BTN_ACTION_SAVE, 195, 254, 77, 29, {u"IDC_BTN_SAVE", u"Save"}},
+          {cancel_, IDCANCEL, 293, 254, 77, 29, {u"IDC_BTN_CANCEL", u"Cancel"}},
+          {close_, IDC_BTN_ACTION_CLOSE, 365, 8, 23, 23, {}, kKeepTextFlags, {u"IDC_BTN_CANCEL", u"Cancel"}},
+          {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28, {}, kKeepTextFlags, {}, {u"IDC_STATIC_KEYASSIGN", u"KEY ASSIGNMENT"}},
+      }) {
     LoadImages(u"ActionMain", {SkinState::Normal, SkinState::Over, SkinState::Selected, SkinState::Disable});
     SetMaskOf(u"ActionMain");
 }
 
 BOOL CDlgKeyAction::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {keyName_, IDC_STATIC_ACTION_KEYNAME, 42, 24, 63, 36},
-        {title_, IDC_STATIC_KEYASSIGN, 140, 11, 108, 18},
-        {save_, IDC_BTN_ACTION_SAVE, 195, 254, 77, 29},
-        {cancel_, IDCANCEL, 293, 254, 77, 29},
-        {close_, IDC_BTN_ACTION_CLOSE, 365, 8, 23, 23},
-        {kindList_, IDC_LIST_ACTION_KIND, 132, 27, 187, 28},
-    });
-    keyName_.SetTextFlags(kTextCentre | kTextMiddle);
+    controls_.Place(*this);
     // A sub-page that cannot be made leaves the dialog without kinds: Save
     // then keeps the stored kind and no sub-page writes.
     if (CreatePages()) {
@@ -48,10 +46,8 @@ bool CDlgKeyAction::CreatePages() {
 }
 
 void CDlgKeyAction::ApplyLanguage() {
-    title_.SetText(LocalText(u"IDC_STATIC_KEYASSIGN", u"KEY ASSIGNMENT"));
+    controls_.ApplyLanguage();
     FillChoices(kindList_, kKindTexts);
-    save_.SetText(LocalText(u"IDC_BTN_SAVE", u"Save"));
-    cancel_.SetText(LocalText(u"IDC_BTN_CANCEL", u"Cancel"));
 }
 
 void CDlgKeyAction::Save() {

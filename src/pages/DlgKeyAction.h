@@ -5,6 +5,7 @@
 // IDOK; Cancel, the close button and Escape end it with IDCANCEL, and any
 // other IDOK leaves it open. The steps between the list and the sub-pages
 // are CKindSwitch's.
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "pages/DlgKAKeyboard.h"
 #include "pages/DlgKALaunchApp.h"
@@ -49,4 +50,5 @@ private:
     CSkinButton save_;
     CSkinButton cancel_;
     CSkinStatic title_;
+    CControlTable controls_;
 };

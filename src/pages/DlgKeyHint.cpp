@@ -1,6 +1,5 @@
 #include "pages/DlgKeyHint.h"
 
-#include "framework/ControlPlace.h"
 #include "lang/win32/LocalText.h"
 #include "model/DocProfileSet.h"
 #include "pages/KeyPageResource.h"
@@ -17,7 +16,13 @@ std::wstring KindTextOf(uint32_t kind) {
 }
 }  // namespace
 
-CDlgKeyHint::CDlgKeyHint(CDocProfileSet& profiles) : CSkinDialog(IDD_DLG_KEYHINT), profiles_(profiles) {
+CDlgKeyHint::CDlgKeyHint(CDocProfileSet& profiles)
+    : CSkinDialog(IDD_DLG_KEYHINT),
+      profiles_(profiles),
+      controls_({
+          {keyName_, IDC_STATIC_HINT_KEYNAME, 9, 9, 60, 27},
+          {description_, IDC_STATIC_HINT_KIND, 7, 38, 60, 27, {}, kTextMiddle},
+      }) {
     LoadImages(u"Hint", {SkinState::Normal});
     SetMaskOf(u"Hint");
     description_.SetFontSize(kDescriptionFontSize);
@@ -25,11 +30,7 @@ CDlgKeyHint::CDlgKeyHint(CDocProfileSet& profiles) : CSkinDialog(IDD_DLG_KEYHINT
 
 BOOL CDlgKeyHint::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
-        {keyName_, IDC_STATIC_HINT_KEYNAME, 9, 9, 60, 27},
-        {description_, IDC_STATIC_HINT_KIND, 7, 38, 60, 27},
-    });
-    description_.SetTextFlags(kTextMiddle);
+    controls_.Place(*this);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 // kind of its action in the current profile. It never takes the focus. The
 // keyboard page decides when it shows; which key it remembers and where it
 // stands are CKeyHintRules' and HintPosition's.
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "pages/KeyButton.h"
 #include "skin/SkinDialog.h"
@@ -30,4 +31,5 @@ private:
     CKeyHintRules rules_;
     CSkinStatic keyName_;
     CSkinStatic description_;
+    CControlTable controls_;
 };

@@ -1,6 +1,5 @@
 #include "pages/DlgMacro.h"
 
-#include "framework/ControlPlace.h"
 #include "framework/FileDialog.h"
 #include "lang/win32/LocalText.h"
 #include "pages/DlgMacroIds.h"
@@ -13,7 +12,23 @@ constexpr wchar_t kMacroFilter[] = L"Macro(*.mc)|*.mc||";
 }  // namespace
 
 CDlgMacro::CDlgMacro(CDocMacroSet& macros, CDocProfileSet& profiles, CDeviceChannel& channel, const DocumentIo& io)
-    : CSkinDialog(IDD_DLG_MACRO), io_(io), model_({macros, profiles, channel, recorder_}, *this) {
+    : CSkinDialog(IDD_DLG_MACRO),
+      io_(io),
+      model_({macros, profiles, channel, recorder_}, *this),
+      controls_({
+          {macroLabel_, IDC_STATIC_MACRO, 377, 16, 68, 18, {u"IDC_STATIC_MACRO", u"Macro"}},
+          {picker_, IDC_LIST_MACRO, 374, 39, 245, 37, {}, kKeepTextFlags, {}, {u"IDC_STATIC_MACRO", u"Macro"}},
+          {new_, IDC_BTN_NEW_MACRO, 377, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_NEW_MACRO", u"New macro"}},
+          {delete_, IDC_BTN_DELETE_MACRO, 426, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_DELETE_MACRO", u"Delete macro"}},
+          {copy_, IDC_BTN_COPY_MACRO, 474, 80, 48, 34, {}, kKeepTextFlags, {u"ID_TIP_COPY_MACRO", u"Copy macro"}},
+          {export_, IDC_BTN_EXPORT_MACRO, 524, 80, 47, 34, {}, kKeepTextFlags, {u"ID_TIP_EXPORT_MACRO", u"Export macro"}},
+          {import_, IDC_BTN_IMPORT_MACRO, 572, 80, 47, 34, {}, kKeepTextFlags, {u"ID_TIP_IMPORT_MACRO", u"Import macro"}},
+          {nameLabel_, IDC_STATIC_MACRO_NAME, 377, 127, 80, 13, {u"IDC_STATIC_MACRO_NAME", u"Macro Name"}},
+          {name_, IDC_EDIT_MACRO_NAME, 385, 156, 233, 23},
+          {record_, IDC_BTN_RECORD_MACRO, 375, 202, 245, 37},
+          {recordTime_, IDC_CHK_MACRO_RECORD_TIME, 380, 258, 99, 24, {u"IDC_CHK_MACRO_RECORD_TIME", u"Record Time"}},
+          {events_, IDC_LIST_MACRO_EVENTS, 78, 19, 262, 278},
+      }) {
     LoadImages(u"Macro", {SkinState::Normal, SkinState::Disable, SkinState::DisableSelected, SkinState::Over,
                           SkinState::OverSelected, SkinState::Selected});
     SetMaskOf(u"Macro");
@@ -22,20 +37,7 @@ CDlgMacro::CDlgMacro(CDocMacroSet& macros, CDocProfileSet& profiles, CDeviceChan
 BOOL CDlgMacro::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     events_.LoadBackground();
-    PlaceControls(*this, {
-        {macroLabel_, IDC_STATIC_MACRO, 377, 16, 68, 18},
-        {picker_, IDC_LIST_MACRO, 374, 39, 245, 37},
-        {new_, IDC_BTN_NEW_MACRO, 377, 80, 48, 34},
-        {delete_, IDC_BTN_DELETE_MACRO, 426, 80, 48, 34},
-        {copy_, IDC_BTN_COPY_MACRO, 474, 80, 48, 34},
-        {export_, IDC_BTN_EXPORT_MACRO, 524, 80, 47, 34},
-        {import_, IDC_BTN_IMPORT_MACRO, 572, 80, 47, 34},
-        {nameLabel_, IDC_STATIC_MACRO_NAME, 377, 127, 80, 13},
-        {name_, IDC_EDIT_MACRO_NAME, 385, 156, 233, 23},
-        {record_, IDC_BTN_RECORD_MACRO, 375, 202, 245, 37},
-        {recordTime_, IDC_CHK_MACRO_RECORD_TIME, 380, 258, 99, 24},
-        {events_, IDC_LIST_MACRO_EVENTS, 78, 19, 262, 278},
-    });
+    controls_.Place(*this);
     events_.LoadRowButtonImage();
     events_.LoadIndicatorImage();
     model_.Fill();
@@ -44,11 +46,13 @@ BOOL CDlgMacro::OnInitDialog() {
 }
 
 void CDlgMacro::ApplyLanguage() {
-    macroLabel_.SetText(LocalText(u"IDC_STATIC_MACRO", u"Macro"));
-    nameLabel_.SetText(LocalText(u"IDC_STATIC_MACRO_NAME", u"Macro Name"));
+    controls_.ApplyLanguage();
     record_.SetText(model_.IsRecording() ? LocalText(u"IDC_BTN_STOP_RECORD", u"Stop")
                                          : LocalText(u"IDC_BTN_RECORD_MACRO", u"Record"));
-    recordTime_.SetText(LocalText(u"IDC_CHK_MACRO_RECORD_TIME", u"Record Time"));
+    events_.SetRowButtonTips({LocalText(u"ID_TIP_EDIT_EVENT", u"Edit event"),
+                              LocalText(u"ID_TIP_DELETE_EVENT", u"Delete event"),
+                              LocalText(u"ID_TIP_EVENT_UP", u"Move event up"),
+                              LocalText(u"ID_TIP_EVENT_DOWN", u"Move event down")});
 }
 
 std::u16string CDlgMacro::TypedName() const { return U16(name_.Text()); }

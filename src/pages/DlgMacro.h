@@ -4,6 +4,7 @@
 // the event list. CMacroPageModel holds the rules; the page forwards its
 // controls and shows the model's state. It owns the keystroke recorder,
 // which also serves the event list's key capture.
+#include "framework/ControlPlace.h"
 #include "lang/MultiLanguage.h"
 #include "model/Document.h"
 #include "macro/MacroRecorder.h"
@@ -65,4 +66,5 @@ private:
     CSkinButton record_;
     CSkinCheckBox recordTime_;
     CSkinMacroListBox events_{keyNames_, recorder_};
+    CControlTable controls_;
 };

@@ -5,6 +5,7 @@
 #include "model/KeyTable.h"
 #include "pages/DlgKeyAction.h"
 #include "pages/resource.h"
+#include "ui/KeyAccessibleName.h"
 
 CDlgSettings::CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros)
     : CSkinDialog(IDD_DLG_SETTINGS),
@@ -34,8 +35,15 @@ void CDlgSettings::CreateKeys() {
         button.CreateEx(0, L"BUTTON", L" ", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rect, GetSafeHwnd(), place.id);
         Place(button, {place.x, place.y, place.width, place.height});
         button.keyCode = place.keyCode;
+        button.describe = [this](int keyCode) { return Describe(keyCode); };
         keyButtons_[place.keyCode] = &button;
     }
+}
+
+std::u16string CDlgSettings::Describe(int keyCode) const {
+    const CDocProfile* profile = context_.profiles.Current();
+    if (profile == nullptr || static_cast<std::size_t>(keyCode) >= profile->keys.size()) return {};
+    return KeyAccessibleName(profile->keys[static_cast<std::size_t>(keyCode)], keyNames_, shortcuts_);
 }
 
 CWnd* CDlgSettings::MainWindow() const { return CWnd::FromHandle(GetAncestor(GetSafeHwnd(), GA_ROOT)); }
@@ -52,6 +60,7 @@ void CDlgSettings::OnKeyClicked(CKeyButton& key) {
         action = dialog.Working();
         return true;
     });
+    key.AnnounceNameChange();
     SetTimer(GetSafeHwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "lang/MultiLanguage.h"
+#include "model/ShortcutTable.h"
 #include "pages/DlgKeyHint.h"
 #include "pages/KeyButton.h"
 #include "platform/win32/Win32KeyNames.h"
@@ -45,10 +46,13 @@ private:
     void OnKeyClicked(CKeyButton& key);
     void OnHoverTick();
     CWnd* MainWindow() const;
+    // The key's name and what it does in the current profile.
+    std::u16string Describe(int keyCode) const;
 
     KeyAssignmentContext context_;
     const CDocMacroSet& macros_;
     Win32KeyNames keyNames_;
+    ShortcutTable shortcuts_{keyNames_};
     CDlgKeyHint hint_;
     // Indexed by key code; null where no key has a button.
     std::vector<CKeyButton*> keyButtons_;

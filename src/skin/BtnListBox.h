@@ -47,6 +47,10 @@ public:
     // Selects row `position` and shows its text (empty when it does not
     // exist); the selected position, or -1.
     int SelectItem(int position);
+    // Read as a drop-down list named by its label, the chosen text its value.
+    std::optional<AccessibleFacts> Accessible() const override {
+        return AccessibleFacts{AccessibleName(), ROLE_SYSTEM_COMBOBOX, false, Text()};
+    }
 
 protected:
     void OnSkinInit() override;

@@ -1,6 +1,6 @@
 #include "skin/SkinButton.h"
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 CSkinButton::CSkinButton() { SetTextFlags(kTextCentre | kTextMiddle); }
 

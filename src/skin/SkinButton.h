@@ -10,6 +10,9 @@ public:
     CSkinButton();
     // Own image: column `column` of `source`, cells w x h.
     void SetImage(Gdiplus::Bitmap& source, int w, int h, int column);
+    std::optional<AccessibleFacts> Accessible() const override {
+        return AccessibleFacts{AccessibleName(), ROLE_SYSTEM_PUSHBUTTON};
+    }
 
 protected:
     void OnSkinInit() override;

@@ -11,15 +11,21 @@ LRESULT CSkinCheckBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case BM_SETCHECK:
         // Shown at the next repaint, as the system's own owner-drawn
         // buttons do.
-        ticked_ = static_cast<int>(wp);
+        SetTicked(static_cast<int>(wp));
         break;
     }
     return CSkinControl<CButton>::WindowProc(msg, wp, lp);
 }
 
 void CSkinCheckBox::OnClicked() {
-    ticked_ = !ticked_;
+    SetTicked(!ticked_);
     Invalidate(false);
+}
+
+void CSkinCheckBox::SetTicked(int ticked) {
+    if (ticked == ticked_) return;
+    ticked_ = ticked;
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void CSkinCheckBox::DrawItem(const DRAWITEMSTRUCT& item) {

@@ -11,13 +11,17 @@ public:
     int Ticked() const { return ticked_; }
     // Pixels at 96 DPI; the indent follows the dialog's DPI.
     void SetTextIndent(int pixels) { indent_ = pixels; }
+    std::optional<AccessibleFacts> Accessible() const override {
+        return AccessibleFacts{AccessibleName(), role_, (ticked_ & 1) != 0};
+    }
 
 protected:
-    explicit CSkinCheckBox(int indent) : indent_(indent) {}
+    CSkinCheckBox(int indent, LONG role) : indent_(indent), role_(role) {}
     void OnSkinInit() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnClicked() override;
-    void SetTicked(int ticked) { ticked_ = ticked; }
+    // A change is announced to screen readers.
+    void SetTicked(int ticked);
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
@@ -25,4 +29,5 @@ private:
 
     int ticked_ = 0;
     int indent_;
+    LONG role_ = ROLE_SYSTEM_CHECKBUTTON;
 };

@@ -10,9 +10,15 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include <boost/algorithm/string/trim.hpp>
+
+#include "framework/AccessibleFacts.h"
+#include "framework/ControlAccessible.h"
 #include "framework/Dpi.h"
+#include "framework/TableControl.h"
 #include "geometry/DpiScale.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinMessages.h"
@@ -20,7 +26,7 @@
 #include "ui/SkinState.h"
 
 template <class T>
-class CSkinControl : public T {
+class CSkinControl : public T, public IAccessibleSource, public ITableControl {
 public:
     CSkinControl() : format_(std::make_unique<Gdiplus::StringFormat>(0, LANG_NEUTRAL)) {}
 
@@ -28,13 +34,20 @@ public:
     void SetTextColour(SkinState state, uint32_t argb) { colours_[Slot(state)] = argb; }
     void SetImageIndex(SkinState state, int index) { indexes_[Slot(state)] = index; }
     // Bits 0-1 horizontal alignment, bit 2 vertical centre, bit 3 bottom.
-    void SetTextFlags(int flags);
+    void SetTextFlags(int flags) override;
     int TextFlags() const { return textFlags_; }
     void SetFontFamily(const std::wstring& family) { font_.family = family; }
     void SetFontSize(float pixels) { font_.size = pixels; }
     void SetHoverTracking(bool on) { tracking_ = on; }
     bool IsHovering() const { return hovering_; }
     int LastStatus() const { return lastStatus_; }
+
+    // What a screen reader calls the control when its text says nothing (an
+    // icon button); a change is announced.
+    void SetAccessibleName(const std::wstring& name) override;
+    // Controls that draw themselves describe themselves; the others leave it
+    // to the system's proxy.
+    std::optional<AccessibleFacts> Accessible() const override { return std::nullopt; }
 
     // The dialog whose images the control cuts from and to which it reports
     // hovering: by default its parent.
@@ -106,6 +119,11 @@ protected:
         return skin ? skin->Dpi() : WindowDpi(this->GetSafeHwnd());
     }
     void SetHovering(bool on) { hovering_ = on; }
+    // The name set for a screen reader, else the text without blanks around it.
+    std::wstring AccessibleName() const;
+    void NotifyAccessible(DWORD event) const {
+        if (this->GetSafeHwnd()) NotifyWinEvent(event, this->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
 
 private:
     static std::size_t Slot(SkinState state) { return static_cast<std::size_t>(state); }
@@ -131,6 +149,7 @@ private:
     SkinFont font_{L"Tahoma", 12.0f, Gdiplus::FontStyleRegular};
     bool hovering_ = false;
     bool tracking_ = true;
+    std::wstring accessibleName_;
     static constexpr UINT_PTR kHoverTimer = 1;
     static constexpr UINT kHoverPeriodMs = 20;
 };
@@ -141,6 +160,19 @@ void CSkinControl<T>::SetTextFlags(int flags) {
     const TextLayout layout = TextLayoutOfFlags(flags);
     format_->SetAlignment(static_cast<Gdiplus::StringAlignment>(layout.horizontal));
     if (layout.vertical) format_->SetLineAlignment(static_cast<Gdiplus::StringAlignment>(*layout.vertical));
+}
+
+template <class T>
+void CSkinControl<T>::SetAccessibleName(const std::wstring& name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = name;
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
+}
+
+template <class T>
+std::wstring CSkinControl<T>::AccessibleName() const {
+    if (!accessibleName_.empty()) return accessibleName_;
+    return boost::algorithm::trim_copy(this->Text());
 }
 
 template <class T>
@@ -167,6 +199,13 @@ LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_ERASEBKGND:
         return 1;  // every control paints its whole face
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lp) == OBJID_CLIENT && Accessible())
+            if (const LRESULT served = CControlAccessible::Serve(this->GetSafeHwnd(), wp)) return served;
+        break;
+    case WM_SETFOCUS:
+        NotifyAccessible(EVENT_OBJECT_FOCUS);
+        break;
     case WM_LBUTTONDBLCLK:
         // A double click counts as a second click.
         this->Post(WM_LBUTTONDOWN, wp, lp);

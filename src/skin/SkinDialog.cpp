@@ -4,7 +4,7 @@
 #include "skin/SkinGdi.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinScale.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialogEx(templateId, parent) {}
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/win32/UniqueResource.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // A GDI bitmap of the image over opaque black; empty when the image has no
 // data.

@@ -1,8 +1,8 @@
 #include "skin/SkinListBox.h"
 
 #include "skin/SkinGdi.h"
+#include "geometry/SkinGeometry.h"
 #include "skin/SkinScale.h"
-#include "ui/SkinGeometry.h"
 
 namespace {
 // Band `band` of a seven-band image, as a bitmap of its own.

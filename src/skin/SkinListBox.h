@@ -1,7 +1,7 @@
 #pragma once
 // An owner-drawn list box (fixed row height, rows keep their strings) whose
 // rows are painted from the seven bands of ".\res\listback.bmp" (see
-// ui/SkinList.h), with a text colour per row state and a highlight that
+// geometry/SkinList.h), with a text colour per row state and a highlight that
 // follows the pointer row by row. The list's own background is either the
 // skin parent's image under it (the default) or band 6 of the image.
 //
@@ -12,7 +12,7 @@
 #include "platform/win32/UniqueResource.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinContianerCtrl.h"
-#include "ui/SkinList.h"
+#include "geometry/SkinList.h"
 
 class CSkinListBox : public CSkinContianerCtrl<CListBox> {
 public:

@@ -1,8 +1,8 @@
 #include "skin/SkinListBoxEdit.h"
 
 #include "skin/SkinGdi.h"
+#include "geometry/SkinGeometry.h"
 #include "skin/SkinScale.h"
-#include "ui/SkinGeometry.h"
 
 void CSkinListBoxEdit::OnSkinInit() {
     CSkinListBox::OnSkinInit();
@@ -24,6 +24,14 @@ void CSkinListBoxEdit::LoadRowButtonImage() {
             SetWindowPos(buttons_[i].GetSafeHwnd(), nullptr, 0, 0, size.right, size.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         buttons_[i].SetImage(*image, buttonWidth_, buttonHeight_, i);
+    }
+}
+
+void CSkinListBoxEdit::SetRowButtonTips(const std::array<std::wstring, 4>& tips) {
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        if (!buttons_[i].GetSafeHwnd()) continue;
+        tips_.SetTip(GetSafeHwnd(), buttons_[i].GetSafeHwnd(), tips[i]);
+        buttons_[i].SetAccessibleName(tips[i]);
     }
 }
 

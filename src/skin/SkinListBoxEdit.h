@@ -9,8 +9,10 @@
 // OnRowCommand with the row under the pointer; the base deletes and moves
 // the row itself. After an in-place edit ends the list posts
 // WM_LISTEDIT_COMMIT (edited row, list window) to its parent.
+#include <array>
 #include <string>
 
+#include "framework/ToolTip.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinListBox.h"
 #include "skin/SkinListBoxEdit_Edit.h"
@@ -35,6 +37,9 @@ public:
     void SetDefaultMask(int mask) { defaultMask_ = mask; }
     // Hides the row buttons while set (recording, an edit open).
     void SetButtonsHidden(bool hidden);
+    // Tooltips and accessible names of the row buttons, in button order
+    // (edit, delete, up, down); after LoadRowButtonImage.
+    void SetRowButtonTips(const std::array<std::wstring, 4>& tips);
 
     // Opens the in-place edit over the selected row.
     void BeginEdit();
@@ -69,6 +74,7 @@ private:
     void CommitEdit();
 
     CSkinButton buttons_[4];
+    CToolTip tips_;
     CSkinListBoxEdit_Edit edit_;
     SharedBitmap indicators_;
     int buttonWidth_ = 0, buttonHeight_ = 0;

@@ -1,6 +1,6 @@
 #include "skin/SkinRadioBox.h"
 
-CSkinRadioBox::CSkinRadioBox() : CSkinCheckBox(24) {}
+CSkinRadioBox::CSkinRadioBox() : CSkinCheckBox(24, ROLE_SYSTEM_RADIOBUTTON) {}
 
 // The button type is replaced by owner-draw; the window styles stay.
 void CSkinRadioBox::OnSkinInit() { ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW | BS_NOTIFY); }

@@ -15,7 +15,7 @@
 // cursor.
 #include "framework/ScrollBar.h"
 #include "skin/SkinBitmap.h"
-#include "ui/ScrollBarLayout.h"
+#include "geometry/ScrollBarLayout.h"
 
 class CSkinScrollBar : public CScrollBar {
 public:

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "skin/SkinMessages.h"
-#include "ui/ScrollFrameLayout.h"
+#include "geometry/ScrollFrameLayout.h"
 
 namespace {
 constexpr UINT_PTR kSyncTimer = 300;

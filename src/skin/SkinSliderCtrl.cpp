@@ -73,6 +73,7 @@ LRESULT CSkinSliderCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         // However the position is set, the thumb follows it.
         const LRESULT result = CSkinControl<CSliderCtrl>::WindowProc(msg, wp, lp);
         PlaceThumb(GetPos());
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
         return result;
     }
     case WM_SIZE: UpdateChannel(); break;

@@ -10,7 +10,7 @@
 #include "framework/SliderCtrl.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinControl.h"
-#include "ui/SliderLayout.h"
+#include "geometry/SliderLayout.h"
 
 class CSkinSliderCtrl : public CSkinControl<CSliderCtrl> {
 public:
@@ -26,6 +26,10 @@ public:
     void SetPos(int v);
 
     RECT ThumbRect() const { return thumb_; }
+    // Named by its window text (the label beside it); its value is the level.
+    std::optional<AccessibleFacts> Accessible() const override {
+        return AccessibleFacts{AccessibleName(), ROLE_SYSTEM_SLIDER, false, std::to_wstring(GetPos())};
+    }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

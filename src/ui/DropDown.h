@@ -1,7 +1,7 @@
 #pragma once
 // Geometry of the drop-down of a button with a choice list. Rectangles are
 // in screen pixels.
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // Height that shows every row: the rows' heights + 2 for the border, but
 // never less than 80 pixels.

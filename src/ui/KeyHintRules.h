@@ -8,7 +8,7 @@
 // User-interface thread only.
 #include <optional>
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 class CKeyHintRules {
 public:

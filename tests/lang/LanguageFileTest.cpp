@@ -41,7 +41,13 @@ const char16_t* const kIdentifiers[] = {
     u"ID_ACT_KEYBOARD", u"ID_REASON_WINDOW", u"ID_REASON_FN", u"ID_REASON_LINKED", u"ID_REASON_COMMAND_LINE",
     u"ID_REASON_ARRIVAL", u"ID_REASON_START_UP", u"ID_KB_CONNECTED", u"ID_KB_NO_DRIVER", u"ID_KB_NO_HANDSHAKE",
     u"ID_KB_UNPLUGGED", u"ID_KB_UNKNOWN", u"ID_HEAD_KEYBOARD", u"ID_HEAD_PROFILE", u"ID_HEAD_NO_PROFILE",
-    u"ID_HEAD_NO_FOREGROUND", u"ID_HEAD_ELEVATED", u"ID_HEAD_LINKED", u"ID_HEAD_FOREGROUND"};
+    u"ID_HEAD_NO_FOREGROUND", u"ID_HEAD_ELEVATED", u"ID_HEAD_LINKED", u"ID_HEAD_FOREGROUND",
+    // Tooltips and accessible names of the buttons that show no text.
+    u"ID_TIP_NEW_PROFILE", u"ID_TIP_DELETE_PROFILE", u"ID_TIP_COPY_PROFILE", u"ID_TIP_EXPORT_PROFILE",
+    u"ID_TIP_IMPORT_PROFILE", u"ID_TIP_NEW_MACRO", u"ID_TIP_DELETE_MACRO", u"ID_TIP_COPY_MACRO",
+    u"ID_TIP_EXPORT_MACRO", u"ID_TIP_IMPORT_MACRO", u"ID_TIP_EDIT_EVENT", u"ID_TIP_DELETE_EVENT",
+    u"ID_TIP_EVENT_UP", u"ID_TIP_EVENT_DOWN", u"ID_TIP_BROWSE_PROGRAM", u"ID_TIP_CLEAR_PROGRAM",
+    u"ID_TIP_MINIMIZE", u"ID_TIP_CLOSE"};
 
 TextTable Load(std::u16string language) {
     TextTable texts;
@@ -56,7 +62,7 @@ bool Uses(const std::u16string& text, char16_t first, char16_t last) {
 }  // namespace
 
 TEST(LanguageFile, EveryLanguageTranslatesEveryIdentifier) {
-    ASSERT_EQ(std::size(kIdentifiers), 122u);
+    ASSERT_EQ(std::size(kIdentifiers), 140u);
     std::u16string byDefault;
     TextTable defaultTexts;
     LoadLanguage(kMainFile.u16string(), byDefault, defaultTexts, Windows1252CodePage::Instance());

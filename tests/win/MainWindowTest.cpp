@@ -2,10 +2,20 @@
 // program: the profile buttons, the name edit and the language buttons.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/ControlAccessible.h"
 #include "model/DocProfileSet.h"
 #include "platform/StdFileStore.h"
 #include "support/FakeUserPrompt.h"
 #include "win/support/AppProcess.h"
+#include "win/support/Input.h"
 
 using namespace std::chrono_literals;
 
@@ -44,6 +54,7 @@ protected:
             PostMessageW(main, WM_COMMAND, kExitCommand, 0);
             ASSERT_TRUE(setup.WaitForExit(10000ms));
         }
+        BeforeStart();
         app_.emplace(folder_);
         main_ = WaitForMainWindow(10000ms);
         ASSERT_NE(main_, nullptr);
@@ -54,6 +65,8 @@ protected:
         EXPECT_TRUE(app_->WaitForExit(10000ms));
     }
     void Command(int id) { SendMessageW(main_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    // Between the first run and the one under test.
+    virtual void BeforeStart() {}
 
     std::wstring folder_ = MakeAppFolder(L"window");
     std::optional<AppProcess> app_;
@@ -105,5 +118,165 @@ TEST_F(MainWindow, LanguageButtonSwitchesTextsAndIsRemembered) {
     wchar_t kept[32] = {};
     GetPrivateProfileStringW(L"Language", L"Default", L"", kept, 32, (folder_ + L"lan\\Orvik.ini").c_str());
     EXPECT_STREQ(kept, L"Korean");
+}
+
+// What a screen reader reads of a control of the program, through oleacc.
+struct Heard {
+    std::wstring name;
+    LONG role = 0;
+    LONG state = 0;
+    std::wstring value;
+};
+
+Heard Hear(HWND control) {
+    Heard heard;
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&object))))
+        return heard;
+    const UniqueResource<IAccessible*, ComRelease> owned(object);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [get, into] : {std::pair{&IAccessible::get_accName, &heard.name}, {&IAccessible::get_accValue, &heard.value}}) {
+        BSTR text = nullptr;
+        if ((object->*get)(self, &text) == S_OK && text) *into = text;
+        SysFreeString(text);
+    }
+    for (auto [get, into] : {std::pair{&IAccessible::get_accRole, &heard.role}, {&IAccessible::get_accState, &heard.state}}) {
+        VARIANT v{};
+        if (SUCCEEDED((object->*get)(self, &v)) && v.vt == VT_I4) *into = v.lVal;
+    }
+    return heard;
+}
+
+// A, F5 and Esc: assigned Enter, assigned a macro, left alone.
+class ScreenReader : public MainWindow {
+protected:
+    void BeforeStart() override {
+        const std::wstring wide = folder_ + L"qorn.pfs";
+        const std::u16string path(wide.begin(), wide.end());
+        CDocProfileSet set;
+        StdFileStore files;
+        FakeUserPrompt prompt;
+        ASSERT_TRUE(set.OnOpenDocument(path, DocumentIo{files, prompt}));
+        CKeyAction& a = set.Current()->keys[0x41];
+        a.kind = kKindKeyboard;
+        a.keyboardInputs = {InputRecord::Keyboard(0x0D, 0x1C, 0), InputRecord::Keyboard(0x0D, 0x1C, kKeyEventKeyUp)};
+        set.Current()->keys[0x74].kind = kKindMacro;
+        set.Current()->keys[0x74].macroName = u"Raid";
+        ASSERT_TRUE(set.OnSaveDocument(path, DocumentIo{files, prompt}));
+    }
+    void SetUp() override {
+        ASSERT_EQ(CoInitialize(nullptr), S_OK);
+        MainWindow::SetUp();
+        SendMessageW(main_, WM_USER + 10, 128, WM_LBUTTONDBLCLK);  // shown from the tray
+    }
+    void TearDown() override { CoUninitialize(); }
+    // The keyboard page: the one child dialog with a button for each key.
+    HWND KeyPage() const { return PageWith(main_, 1039, L"Button"); }
+};
+
+// Ids of the visible buttons and sliders of the window that read no name,
+// and how many there are in all.
+std::pair<std::vector<int>, std::size_t> Unnamed(HWND main) {
+    std::vector<HWND> controls;
+    EnumChildWindows(main, [](HWND h, LPARAM list) {
+        wchar_t cls[32] = {};
+        if (IsWindowVisible(h) && GetClassNameW(h, cls, 32) &&
+            (lstrcmpiW(cls, L"Button") == 0 || lstrcmpiW(cls, L"msctls_trackbar32") == 0))
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&controls));
+    std::vector<int> unnamed;
+    for (HWND control : controls)
+        if (Hear(control).name.empty()) unnamed.push_back(GetDlgCtrlID(control));
+    return {unnamed, controls.size()};
+}
+
+TEST_F(ScreenReader, EveryPageNamesEveryVisibleButtonInEnglishAndChinese) {
+    for (int language : {1020, 1021})
+        for (int page : {1016, 1017, kBacklightPage, kGamingPage}) {
+            Command(language);
+            Command(page);
+            const auto [unnamed, all] = Unnamed(main_);
+            EXPECT_TRUE(unnamed.empty()) << unnamed.size() << " of " << all << " unnamed on page " << page
+                                         << " in language " << language << ": " << testing::PrintToString(unnamed);
+        }
+    Exit();
+}
+
+TEST_F(ScreenReader, KeysSayWhatTheyDoAndIconButtonsTheirTip) {
+    EXPECT_EQ(Unnamed(main_).second, 125u) << "the keyboard page's buttons and the window's";
+    const Heard a = Hear(GetDlgItem(KeyPage(), 1054));
+    EXPECT_EQ(a.name.substr(0, 12), L"A, Keyboard:") << "then the layout's name of Enter";
+    EXPECT_EQ(a.role, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(Hear(GetDlgItem(KeyPage(), 1039)).name, L"F5, Macro: Raid");
+    EXPECT_EQ(Hear(GetDlgItem(KeyPage(), 1001)).name, L"Esc, Default");
+    EXPECT_EQ(Hear(GetDlgItem(main_, 1002)).name, L"Close to the notification area");
+    EXPECT_EQ(Hear(GetDlgItem(main_, kNew)).name, L"New profile");
+    const Heard accelerator = Hear(GetDlgItem(main_, 1027));
+    EXPECT_EQ(accelerator.role, ROLE_SYSTEM_COMBOBOX);
+    EXPECT_EQ(accelerator.name, L"Accelerator") << "a drop-down is named by its label";
+
+    Command(kKorean);
+    EXPECT_EQ(Hear(GetDlgItem(main_, 1002)).name, L"\uC54C\uB9BC \uC601\uC5ED\uC73C\uB85C \uB2EB\uAE30");
+    EXPECT_EQ(Hear(GetDlgItem(main_, kNew)).name, L"\uC0C8 \uD504\uB85C\uD544") << "names follow the language";
+    Exit();
+}
+
+// The text of the program's tooltip on show, once one shows within `wait`;
+// empty when none does.
+std::wstring ShownTip(HWND main, std::chrono::milliseconds wait) {
+    struct Search {
+        HWND main;
+        std::wstring text;
+    } search{main, {}};
+    for (auto end = std::chrono::steady_clock::now() + wait; std::chrono::steady_clock::now() < end; Sleep(50)) {
+        EnumWindows([](HWND h, LPARAM found) {
+            auto& s = *reinterpret_cast<Search*>(found);
+            wchar_t cls[32] = {}, text[128] = {};
+            if (IsWindowVisible(h) && GetWindow(h, GW_OWNER) == s.main && GetClassNameW(h, cls, 32) &&
+                lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && SendMessageW(h, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)))
+                s.text = text;
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&search));
+        if (!search.text.empty()) break;
+    }
+    return search.text;
+}
+
+TEST_F(ScreenReader, IconButtonsShowTheirNameAsATipInTheLanguageShownAndNoneWhenHidden) {
+    MoveCursor(CentreOf(GetDlgItem(main_, 1002)));
+    EXPECT_EQ(ShownTip(main_, 3000ms), L"Close to the notification area");
+    Command(kKorean);
+    MoveCursor(CentreOf(GetDlgItem(main_, kNew)));
+    EXPECT_EQ(ShownTip(main_, 3000ms), L"\uC0C8 \uD504\uB85C\uD544");
+    SendMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ShownTip(main_, 1500ms), L"") << "hidden to the tray";
+    Exit();
+}
+
+TEST_F(ScreenReader, SwitchesRadiosAndSliderReportTheirState) {
+    Command(kBacklightPage);
+    HWND page = PageWith(main_, 1005, L"msctls_trackbar32");
+    HWND backlight = GetDlgItem(page, 1054);
+    const Heard before = Hear(backlight);
+    EXPECT_EQ(before.role, ROLE_SYSTEM_CHECKBUTTON);
+    EXPECT_EQ(before.name, L"Backlight") << "named by its label";
+    SendMessageW(backlight, BM_CLICK, 0, 0);
+    EXPECT_NE(Hear(backlight).state & STATE_SYSTEM_CHECKED, before.state & STATE_SYSTEM_CHECKED) << "the click shows";
+
+    const Heard slider = Hear(GetDlgItem(page, 1005));
+    EXPECT_EQ(slider.role, ROLE_SYSTEM_SLIDER);
+    EXPECT_EQ(slider.name, L"Brightness");
+    EXPECT_EQ(slider.value, std::to_wstring(SendMessageW(GetDlgItem(page, 1005), TBM_GETPOS, 0, 0)));
+    int chosen = 0;
+    for (int id : {1055, 1056, 1057}) {
+        const Heard radio = Hear(GetDlgItem(page, id));
+        EXPECT_EQ(radio.role, ROLE_SYSTEM_RADIOBUTTON);
+        chosen += (radio.state & STATE_SYSTEM_CHECKED) != 0;
+    }
+    EXPECT_EQ(chosen, 1) << "one effect reads as chosen";
+    Exit();
 }
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/SkinList.h"
+#include "geometry/SkinList.h"
 
 class ListTest : public ::testing::Test {
 protected:

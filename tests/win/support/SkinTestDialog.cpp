@@ -70,7 +70,7 @@ int SkinTestDialog::Clicks(int id) const {
 
 BOOL SkinTestDialog::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    PlaceControls(*this, {
+    CControlTable({
         {button, IDC_T_BUTTON, 10, 10, 80, 30},   {blank, IDC_T_BLANK, 100, 10, 40, 30},
         {indexed, IDC_T_INDEXED, 150, 10, 80, 30}, {check, IDC_T_CHECK, 10, 50, 120, 24},
         {narrow, IDC_T_NARROW, 140, 50, 20, 24},   {radio1, IDC_T_RADIO1, 10, 80, 90, 24},
@@ -80,7 +80,7 @@ BOOL SkinTestDialog::OnInitDialog() {
         {keys, IDC_T_KEYS, 10, 170, 200, 24},      {fallback, IDC_T_FALLBACK, 230, 140, 150, 24},
         {memo, IDC_T_MEMO, 230, 170, 160, 60},
         {choice, IDC_T_CHOICE, 240, 10, 150, 30},  {list, IDC_T_LIST, 410, 10, 140, 120},
-    });
+    }).Place(*this);
     slider.SubclassDlgItem(IDC_T_SLIDER, *this);
     slider.LoadThumb();
     slider.SetRange(0, 20);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/DropDown.h"
-#include "ui/SkinList.h"
+#include "geometry/SkinList.h"
 
 TEST(SkinList, RowLookFollowsTheStateTableInOrderOfPrecedence) {
     struct Case {

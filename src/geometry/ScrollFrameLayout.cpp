@@ -1,4 +1,4 @@
-#include "ui/ScrollFrameLayout.h"
+#include "geometry/ScrollFrameLayout.h"
 
 HostedClient AdjustHostedClient(const EdgeRect& client, HostedBars bars, int systemBar, int thickness) {
     EdgeRect c = client;

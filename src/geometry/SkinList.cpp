@@ -1,4 +1,4 @@
-#include "ui/SkinList.h"
+#include "geometry/SkinList.h"
 
 int ListItemHeight(int imageHeight) { return imageHeight / kListBandCount; }
 

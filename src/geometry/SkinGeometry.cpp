@@ -1,4 +1,4 @@
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 PixelRect StripCell(int row, int w, int h) { return GridCell(0, row, w, h); }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/SliderLayout.h"
+#include "geometry/SliderLayout.h"
 
 namespace {
 constexpr ThumbSize kThumb{14, 20};

@@ -3,8 +3,8 @@
 // much room the control keeps for its own scroll bars (only the skin bars'
 // thickness, so that they can be clipped away), where the skin bars go, and
 // where the clipping border window and the control lie in the frame.
-#include "ui/ScrollBarLayout.h"
-#include "ui/SliderLayout.h"
+#include "geometry/ScrollBarLayout.h"
+#include "geometry/SliderLayout.h"
 
 // Which scroll bars the hosted control has, and on which side the vertical
 // one is.

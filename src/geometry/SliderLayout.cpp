@@ -1,4 +1,4 @@
-#include "ui/SliderLayout.h"
+#include "geometry/SliderLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ui/ScrollBarLayout.h"
+#include "geometry/ScrollBarLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "ui/ScrollBarLayout.h"
-#include "ui/ScrollFrameLayout.h"
+#include "geometry/ScrollBarLayout.h"
+#include "geometry/ScrollFrameLayout.h"
 #include "ui/SkinState.h"
 
 namespace {

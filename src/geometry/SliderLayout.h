@@ -5,7 +5,7 @@
 // is the horizontal one with the axes swapped.
 #include <optional>
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // A rectangle by its edges; bottom - top may be negative as given.
 struct EdgeRect {

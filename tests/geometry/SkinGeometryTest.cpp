@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/FileFilter.h"
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 namespace {
 constexpr uint32_t W = 0xFFFFFF;

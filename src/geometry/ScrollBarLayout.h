@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/SkinGeometry.h"
+#include "geometry/SkinGeometry.h"
 
 // The scroll codes a bar sends, which are also its part codes.
 enum ScrollCode : int {
