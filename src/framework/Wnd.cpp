@@ -1,5 +1,7 @@
 #include "framework/Wnd.h"
 
+#include "framework/FocusCueState.h"
+
 #include <unordered_map>
 #include <utility>
 
@@ -156,6 +158,7 @@ bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool CWnd::PreTranslateMessage(MSG&) { return false; }
 
 bool CWnd::PreTranslateTree(MSG& msg, HWND top) {
+    FollowFocusCues(msg);
     for (HWND h = msg.hwnd; h; h = GetParent(h)) {
         CWnd* wnd = FromHandle(h);
         if (wnd && wnd->PreTranslateMessage(msg)) return true;

@@ -19,9 +19,23 @@ BOOL CDlgListBox::OnInitDialog() {
     return TRUE;
 }
 
+// The focus goes back to the button when the list had it, so that the
+// keyboard goes on from where the choice was made.
 void CDlgListBox::Close() {
-    Show(SW_HIDE);
+    const bool focused = list_.GetSafeHwnd() && GetFocus() == list_.GetSafeHwnd();
     if (owner_) owner_->Enable(true);
+    Show(SW_HIDE);
+    if (focused && owner_) SetFocus(owner_->GetSafeHwnd());
+}
+
+// Arrows, Home, End, Page Up and Page Down move the selection without
+// choosing; Enter chooses.
+bool CDlgListBox::PreTranslateMessage(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd != list_.GetSafeHwnd()) return CDialogEx::PreTranslateMessage(msg);
+    movingByKey_ = true;
+    const bool consumed = CDialogEx::PreTranslateMessage(msg);
+    movingByKey_ = false;
+    return consumed;
 }
 
 LRESULT CDlgListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -37,7 +51,7 @@ bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
     if (LOWORD(wp) != IDC_DLG_LISTBOX_LIST) return CDialogEx::OnCommand(wp, lp);
     switch (HIWORD(wp)) {
     case LBN_SELCHANGE:
-        OnSelectionChange();
+        if (!movingByKey_) Pick();
         break;
     case LBN_KILLFOCUS:
         Close();
@@ -46,7 +60,7 @@ bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
     return true;
 }
 
-void CDlgListBox::OnSelectionChange() {
+void CDlgListBox::Pick() {
     if (!owner_) return;
     const int selected = list_.GetCurSel();
     if (selected < 0) return;

@@ -11,9 +11,12 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <type_traits>
 
+#include "framework/Button.h"
 #include "framework/Dpi.h"
 #include "geometry/DpiScale.h"
+#include "skin/FocusMark.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinPaint.h"
@@ -54,6 +57,19 @@ protected:
     virtual void OnClicked() {}
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Enter presses a focused button as Space does, but only while its focus
+    // mark shows: a key assigned Enter lands in the window in front.
+    bool PreTranslateMessage(MSG& msg) override {
+        if constexpr (std::is_base_of_v<CButton, T>) {
+            const HWND self = this->GetSafeHwnd();
+            if (msg.hwnd == self && msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && ShowsFocusMark(self)) {
+                SendMessageW(this->Parent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(self), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(self));
+                return true;
+            }
+        }
+        return T::PreTranslateMessage(msg);
+    }
     bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
         static_assert(BN_CLICKED == STN_CLICKED);
         if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
@@ -174,6 +190,14 @@ LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         const LRESULT result = T::WindowProc(msg, wp, lp);
         if (result == -1) return -1;
         if (!initialised_) RunSkinInit();
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+        // The focus mark comes and goes.
+        const LRESULT result = T::WindowProc(msg, wp, lp);
+        if (msg != WM_UPDATEUISTATE || GetFocus() == this->GetSafeHwnd()) this->Invalidate(false);
         return result;
     }
     case WM_DESTROY:
