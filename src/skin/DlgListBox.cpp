@@ -20,12 +20,12 @@ BOOL CDlgListBox::OnInitDialog() {
 }
 
 // The focus goes back to the button when the list had it, so that the
-// keyboard goes on from where the choice was made.
+// keyboard goes on from where the choice was made; before the hide, or the
+// system activates a window of its choice.
 void CDlgListBox::Close() {
-    const bool focused = list_.GetSafeHwnd() && GetFocus() == list_.GetSafeHwnd();
     if (owner_) owner_->Enable(true);
+    if (owner_ && list_.GetSafeHwnd() && GetFocus() == list_.GetSafeHwnd()) SetFocus(owner_->GetSafeHwnd());
     Show(SW_HIDE);
-    if (focused && owner_) SetFocus(owner_->GetSafeHwnd());
 }
 
 // Arrows, Home, End, Page Up and Page Down move the selection without
