@@ -19,9 +19,9 @@ bool CDialogEx::Create(HWND parent) {
     if (GetSafeHwnd()) return false;
     CreationScope scope(*this);
     const HWND made = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, 0);
-    // A window of its own starts with its focus marks hidden, unless it is
-    // opened from one where the keyboard is in use.
-    if (made && !(Style() & WS_CHILD)) ShowFocusCues(made, parent && FocusCuesShown(GetAncestor(parent, GA_ROOT)));
+    // A window of its own shows focus marks when it is opened from one where
+    // the keyboard is in use.
+    if (made && !(Style() & WS_CHILD)) ShowFocusCues(made, parent && FocusCuesShown(parent));
     return made != nullptr;
 }
 

@@ -102,7 +102,8 @@ bool CDlgSettings::OnCommand(WPARAM wp, LPARAM lp) {
         return true;
     }
     if (key && HIWORD(wp) == BN_SETFOCUS) {
-        OnHoverTick();  // the hint follows the focus at once
+        // The hint follows the keyboard at once; the pointer, at the tick.
+        if (ShowsFocusMark(key->GetSafeHwnd())) OnHoverTick();
         return true;
     }
     return CSkinDialog::OnCommand(wp, lp);

@@ -64,7 +64,7 @@ void CBtnListBox::OpenDropDown() {
                                            DropDownHeight(RowsHeight()), monitor.rcWork.bottom);
     SetWindowPos(dropDown, HWND_TOPMOST, at.x, at.y, at.width, at.height, SWP_SHOWWINDOW);
     // Opened from the keyboard, the list shows its focus mark at once.
-    ShowFocusCues(dropDown, FocusCuesShown(GetAncestor(GetSafeHwnd(), GA_ROOT)));
+    ShowFocusCues(dropDown, FocusCuesShown(GetSafeHwnd()));
     SetFocus(List().GetSafeHwnd());
     // Enabled again when the drop-down closes.
     Enable(false);

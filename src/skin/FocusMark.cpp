@@ -1,5 +1,7 @@
 #include "skin/FocusMark.h"
 
+#include "framework/FocusCueState.h"
+
 namespace {
 constexpr int kRing = 2;
 constexpr Gdiplus::ARGB kRingArgb = 0xFFFFB000;  // amber
@@ -16,7 +18,7 @@ Gdiplus::Color RingColour() {
 }  // namespace
 
 bool ShowsFocusMark(HWND control) {
-    return control && GetFocus() == control && !(SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    return control && GetFocus() == control && FocusCuesShown(control);
 }
 
 void DrawFocusMark(Gdiplus::Graphics& graphics, HWND control, const RECT& rect) {

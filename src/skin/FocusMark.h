@@ -3,7 +3,7 @@
 // just inside the control in a colour no skin image uses (in high contrast,
 // the system's highlight colour), so it is never taken for hovering. It
 // shows only while the control has the focus and its window shows focus
-// cues (WM_UPDATEUISTATE without UISF_HIDEFOCUS).
+// cues (framework/FocusCueState.h).
 #include <windows.h>
 #include <gdiplus.h>
 

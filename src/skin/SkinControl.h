@@ -193,11 +193,10 @@ LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE: {
+    case WM_KILLFOCUS: {
         // The focus mark comes and goes.
         const LRESULT result = T::WindowProc(msg, wp, lp);
-        if (msg != WM_UPDATEUISTATE || GetFocus() == this->GetSafeHwnd()) this->Invalidate(false);
+        this->Invalidate(false);
         return result;
     }
     case WM_DESTROY:
