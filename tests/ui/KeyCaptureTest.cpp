@@ -26,33 +26,28 @@ TEST(KeyCapture, ReleaseAddsKeyUpAndIgnoresOtherKeyDataBits) {
     EXPECT_EQ(r.KeyFlags(), kKeyEventKeyUp);
 }
 
-namespace {
 // A capture ends on the release of the key last pressed in it.
 TEST(CaptureEnding, EndsWhenTheKeyLastPressedInTheCaptureComesUp) {
     constexpr uint32_t tab = 0x09, shift = 0x10, a = 0x41, b = 0x42;
     const struct {
-        const char* name;
-        std::vector<std::pair<bool, uint32_t>> keys;  // release?, key; the last one is asked about
+        std::vector<std::pair<bool, uint32_t>> keys;  // (release, key); the last one ends it or not
         bool ends;
     } cases[] = {
-        {"press and release", {{false, a}, {true, a}}, true},
-        {"the Tab that brought the focus comes up first", {{true, tab}}, false},
-        {"a held modifier: the key comes up first", {{false, shift}, {false, a}, {true, a}}, true},
-        {"the modifier comes up before the key", {{false, shift}, {false, a}, {true, shift}}, false},
-        {"a second key pressed: the first one's release", {{false, a}, {false, b}, {true, a}}, false},
-        {"a second key pressed: its release", {{false, a}, {false, b}, {true, a}, {true, b}}, true},
-        {"auto-repeat", {{false, a}, {false, a}, {false, a}, {true, a}}, true},
-        {"a press never ends it", {{false, a}}, false},
+        {{{false, a}, {true, a}}, true},                            // press and release
+        {{{true, tab}}, false},                                     // the Tab that brought the focus
+        {{{false, shift}, {false, a}, {true, a}}, true},            // a held modifier
+        {{{false, shift}, {false, a}, {true, shift}}, false},       // the modifier up first
+        {{{false, a}, {false, b}, {true, a}}, false},               // not the last pressed
+        {{{false, a}, {false, a}, {true, a}}, true},                // auto-repeat
     };
-    for (const auto& c : cases) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         CCaptureEnding ending;
         bool ends = false;
-        for (const auto& [release, vk] : c.keys) ends = ending.Ends(release, vk);
-        EXPECT_EQ(ends, c.ends) << c.name;
+        for (const auto& [release, vk] : cases[i].keys) ends = ending.Ends(release, vk);
+        EXPECT_EQ(ends, cases[i].ends) << i;
     }
     CCaptureEnding restarted;
     (void)restarted.Ends(false, a);
     restarted.Restart();
-    EXPECT_FALSE(restarted.Ends(true, a)) << "a capture begun again forgets the press before it";
+    EXPECT_FALSE(restarted.Ends(true, a)) << "begun again, it forgets the press before";
 }
-}  // namespace

@@ -6,54 +6,39 @@
 #include "ui/KeyGridStep.h"
 
 namespace {
-std::size_t IndexOfId(int id) { return KeyButtonIndex(id).value(); }
+int Step(int fromId, GridStep step) {
+    return kKeyButtons[StepInKeyGrid(kKeyButtons, KeyButtonIndex(fromId).value(), step)].id;
+}
 
 TEST(KeyGridStep, MovesToTheNearestKeyInLineOrStaysAtThePicturesEdge) {
-    constexpr int esc = 1001, tilde = 1038, tab = 1049, caps = 1053, a = 1054, backspace = 1022,
-                  backslash = 1052, insert = 1092, space = 1083, b = 1072, f1 = 1033, two = 1013,
-                  pause = 1085, m1 = 1002, up = 1084, end = 1096, keypadPlus = 1112, keypad9 = 1103,
-                  keypad6 = 1106, left = 1087, del = 1095, rightShift = 1079, rightCtrl = 1091;
+    using enum GridStep;
     const struct {
         const char* name;
         int from;
         GridStep step;
         int to;
     } cases[] = {
-        {"down a column of wider keys", esc, GridStep::Down, tilde},
-        {"down onto a wider key", tilde, GridStep::Down, tab},
-        {"down onto a key reaching further right", tab, GridStep::Down, caps},
-        {"right onto a key sharing one column", caps, GridStep::Right, a},
-        {"left back", a, GridStep::Left, caps},
-        {"down from a wide key: the closer centre", backspace, GridStep::Down, backslash},
-        {"right across the gap to the next block", backspace, GridStep::Right, insert},
-        {"up from Space: the key above its centre", space, GridStep::Up, b},
-        {"down onto Space", b, GridStep::Down, space},
-        {"a tie across: the earlier key", f1, GridStep::Down, two},
-        {"right edge of the top row: stays", pause, GridStep::Right, pause},
-        {"nothing above the extra keys: stays", m1, GridStep::Up, m1},
-        {"up over an empty place", up, GridStep::Up, end},
-        {"from a tall key: a tie across", keypadPlus, GridStep::Left, keypad9},
-        {"onto a tall key", keypad6, GridStep::Right, keypadPlus},
-        {"keys touching at a corner are not in line", left, GridStep::Up, del},
-        {"down below the bottom row: stays", rightCtrl, GridStep::Down, rightCtrl},
-        {"left from Right Shift", rightShift, GridStep::Left, 1077},
+        {"Esc down to ~", 1001, Down, 1038},         {"Tab down to the wider Caps Lock", 1049, Down, 1053},
+        {"Caps Lock right to A, sharing a column", 1053, Right, 1054},
+        {"Backspace down: the closer centre", 1022, Down, 1052},
+        {"Backspace right across the gap", 1022, Right, 1092}, {"Space up: the key over its centre", 1083, Up, 1072},
+        {"F1 down, a tie: the earlier key", 1033, Down, 1013}, {"Pause right: the edge, stays", 1085, Right, 1085},
+        {"M1 up: nothing in line, stays", 1002, Up, 1002},     {"Up arrow over an empty place", 1084, Up, 1096},
+        {"onto the tall Keypad +", 1106, Right, 1112},         {"Left arrow up: a corner is not in line", 1087, Up, 1095},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(kKeyButtons[StepInKeyGrid(kKeyButtons, IndexOfId(c.from), c.step)].id, c.to) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(Step(c.from, c.step), c.to) << c.name;
 }
 
-// Every key can be reached from Esc by arrows: none is cut off.
 TEST(KeyGridStep, EveryKeyIsReachableFromEsc) {
     std::vector<bool> seen(kKeyButtonCount, false);
-    std::vector<std::size_t> todo{IndexOfId(1001)};
-    seen[todo[0]] = true;
+    std::vector<int> todo{1001};
     while (!todo.empty()) {
-        const std::size_t at = todo.back();
+        const int at = todo.back();
         todo.pop_back();
         for (GridStep s : {GridStep::Left, GridStep::Right, GridStep::Up, GridStep::Down}) {
-            const std::size_t next = StepInKeyGrid(kKeyButtons, at, s);
-            if (!seen[next]) todo.push_back(next);
-            seen[next] = true;
+            const int next = Step(at, s);
+            if (!seen[*KeyButtonIndex(next)]) todo.push_back(next);
+            seen[*KeyButtonIndex(next)] = true;
         }
     }
     for (std::size_t i = 0; i < kKeyButtonCount; ++i) EXPECT_TRUE(seen[i]) << kKeyButtons[i].id;
