@@ -26,28 +26,19 @@ TEST(KeyCapture, ReleaseAddsKeyUpAndIgnoresOtherKeyDataBits) {
     EXPECT_EQ(r.KeyFlags(), kKeyEventKeyUp);
 }
 
-// A capture ends on the release of the key last pressed in it.
 TEST(CaptureEnding, EndsWhenTheKeyLastPressedInTheCaptureComesUp) {
-    constexpr uint32_t tab = 0x09, shift = 0x10, a = 0x41, b = 0x42;
     const struct {
-        std::vector<std::pair<bool, uint32_t>> keys;  // (release, key); the last one ends it or not
+        std::vector<std::pair<bool, uint32_t>> keys;  // (release, key); does the last one end it?
         bool ends;
     } cases[] = {
-        {{{false, a}, {true, a}}, true},                            // press and release
-        {{{true, tab}}, false},                                     // the Tab that brought the focus
-        {{{false, shift}, {false, a}, {true, a}}, true},            // a held modifier
-        {{{false, shift}, {false, a}, {true, shift}}, false},       // the modifier up first
-        {{{false, a}, {false, b}, {true, a}}, false},               // not the last pressed
-        {{{false, a}, {false, a}, {true, a}}, true},                // auto-repeat
+        {{{true, 0x09}}, false},                             // the Tab that brought the focus
+        {{{false, 0x10}, {false, 'A'}, {true, 'A'}}, true},  // a held Shift
+        {{{false, 'A'}, {false, 'B'}, {true, 'A'}}, false},  // not the last pressed
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
+    for (const auto& c : cases) {
         CCaptureEnding ending;
         bool ends = false;
-        for (const auto& [release, vk] : cases[i].keys) ends = ending.Ends(release, vk);
-        EXPECT_EQ(ends, cases[i].ends) << i;
+        for (const auto& [release, vk] : c.keys) ends = ending.Ends(release, vk);
+        EXPECT_EQ(ends, c.ends);
     }
-    CCaptureEnding restarted;
-    (void)restarted.Ends(false, a);
-    restarted.Restart();
-    EXPECT_FALSE(restarted.Ends(true, a)) << "begun again, it forgets the press before";
 }
