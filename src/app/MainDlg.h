@@ -58,7 +58,8 @@ protected:
     // Ctrl+Tab and Ctrl+Shift+Tab go through the four pages.
     bool PreTranslateMessage(MSG& msg) override;
     bool OnCommand(WPARAM wp, LPARAM lp) override;
-    // Enter and Escape do nothing.
+    // Enter and Escape that no control takes do nothing (a focused control
+    // whose focus mark shows takes Enter).
     // Enter confirms the profile name edit when it has the focus.
     void OnOK() override { (void)panel_.OnEnter(); }
     void OnCancel() override {}

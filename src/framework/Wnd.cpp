@@ -1,9 +1,9 @@
 #include "framework/Wnd.h"
 
-#include "framework/FocusCueState.h"
-
 #include <unordered_map>
 #include <utility>
+
+#include "framework/FocusCueState.h"
 
 namespace {
 // Handle-to-object map of this thread. Windows belong to the thread that
