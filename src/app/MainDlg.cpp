@@ -1,5 +1,8 @@
 #include "app/MainDlg.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -117,12 +120,30 @@ void CMainDlg::CreatePages() {
     ShowPage(keyboardPage_);
 }
 
+std::array<CSkinDialog*, 4> CMainDlg::Pages() { return {&keyboardPage_, &macroPage_, &backlightPage_, &gamingPage_}; }
+
 void CMainDlg::ShowPage(CSkinDialog& page) {
     if (currentPage_ == &page) return;
     currentPage_ = &page;
-    for (CSkinDialog* p : {static_cast<CSkinDialog*>(&keyboardPage_), static_cast<CSkinDialog*>(&macroPage_),
-                           static_cast<CSkinDialog*>(&backlightPage_), static_cast<CSkinDialog*>(&gamingPage_)})
-        p->Show(p == &page ? SW_SHOW : SW_HIDE);
+    for (CSkinDialog* p : Pages()) p->Show(p == &page ? SW_SHOW : SW_HIDE);
+}
+
+// The focus goes into the page shown: a control of a hidden page keeps none.
+void CMainDlg::StepPage(bool back) {
+    const auto pages = Pages();
+    const auto at = static_cast<std::size_t>(std::find(pages.begin(), pages.end(), currentPage_) - pages.begin());
+    CSkinDialog& next = *pages[(at + (back ? pages.size() - 1 : 1)) % pages.size()];
+    ShowPage(next);
+    if (const HWND first = GetNextDlgTabItem(next.GetSafeHwnd(), nullptr, FALSE))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+}
+
+bool CMainDlg::PreTranslateMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        StepPage(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    return CSkinDialog::PreTranslateMessage(msg);
 }
 
 void CMainDlg::ApplyLanguage() {

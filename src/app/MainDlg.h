@@ -5,6 +5,7 @@
 // menu ends its modal run. It receives everything that comes from the
 // keyboard and shows the texts of the chosen language. It hosts the four
 // configuration pages and shows one at a time.
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -55,8 +56,11 @@ public:
 protected:
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Ctrl+Tab and Ctrl+Shift+Tab go through the four pages.
+    bool PreTranslateMessage(MSG& msg) override;
     bool OnCommand(WPARAM wp, LPARAM lp) override;
-    // Enter and Escape do nothing.
+    // Enter and Escape that no control takes do nothing (a focused control
+    // whose focus mark shows takes Enter).
     // Enter confirms the profile name edit when it has the focus.
     void OnOK() override { (void)panel_.OnEnter(); }
     void OnCancel() override {}
@@ -101,6 +105,9 @@ private:
     void CreatePages();
     // The page becomes the one on show; nothing when it already is.
     void ShowPage(CSkinDialog& page);
+    // The page after (before) the one on show, in the order of their buttons.
+    void StepPage(bool back);
+    std::array<CSkinDialog*, 4> Pages();
 
     bool shown_ = false;
     bool exiting_ = false;

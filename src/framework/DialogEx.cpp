@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "framework/Dpi.h"
+#include "framework/FocusCueState.h"
 #include "framework/ModalMoment.h"
 #include "geometry/DpiScale.h"
 
@@ -17,8 +18,11 @@ INT_PTR CALLBACK CDialogEx::DialogProc(HWND, UINT msg, WPARAM, LPARAM) { return 
 bool CDialogEx::Create(HWND parent) {
     if (GetSafeHwnd()) return false;
     CreationScope scope(*this);
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, 0) !=
-           nullptr;
+    const HWND made = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, 0);
+    // A window of its own shows focus marks when it is opened from one where
+    // the keyboard is in use.
+    if (made && !(Style() & WS_CHILD)) ShowFocusCues(made, parent && FocusCuesShown(parent));
+    return made != nullptr;
 }
 
 INT_PTR CDialogEx::DoModal() {

@@ -34,6 +34,10 @@ public:
     // The DPI the dialog was laid out for: the window's at creation, then
     // the one of the last SetDpi.
     int Dpi() const { return dpi_; }
+    // Whether the controls of this top-level dialog show where the focus
+    // is (framework/FocusCueState.h); hidden at first.
+    bool FocusCues() const { return focusCues_; }
+    void SetFocusCues(bool shown) { focusCues_ = shown; }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -61,5 +65,6 @@ private:
     bool running_ = false;
     int result_ = 0;
     int dpi_ = 96;
+    bool focusCues_ = false;
     std::vector<Placed> placed_;
 };

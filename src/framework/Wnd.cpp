@@ -3,6 +3,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "framework/FocusCueState.h"
+
 namespace {
 // Handle-to-object map of this thread. Windows belong to the thread that
 // created them, so no lock is needed.
@@ -156,6 +158,7 @@ bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool CWnd::PreTranslateMessage(MSG&) { return false; }
 
 bool CWnd::PreTranslateTree(MSG& msg, HWND top) {
+    FollowFocusCues(msg);
     for (HWND h = msg.hwnd; h; h = GetParent(h)) {
         CWnd* wnd = FromHandle(h);
         if (wnd && wnd->PreTranslateMessage(msg)) return true;

@@ -36,11 +36,13 @@ BOOL CDlgKeyAction::OnInitDialog() {
     return TRUE;
 }
 
-// Created hidden, as their templates are.
+// Created hidden, as their templates are. In the tab order each comes
+// right after the kind list, before Save.
 bool CDlgKeyAction::CreatePages() {
     for (CDlgKA* page : std::initializer_list<CDlgKA*>{&keyboard_, &mouse_, &macro_, &media_, &launch_, &shortcuts_}) {
         if (!page->Create(GetSafeHwnd())) return false;
         Place(*page, {10, 90, 0, 0});
+        SetWindowPos(page->GetSafeHwnd(), kindList_.GetSafeHwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "model/KeyTable.h"
 #include "pages/DlgKeyAction.h"
 #include "pages/resource.h"
+#include "skin/FocusMark.h"
 #include "ui/KeyAccessibleName.h"
 
 CDlgSettings::CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros)
@@ -64,8 +65,13 @@ void CDlgSettings::OnKeyClicked(CKeyButton& key) {
     SetTimer(GetSafeHwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
 }
 
+// The key the keyboard is on comes first, then the one under the pointer.
 void CDlgSettings::OnHoverTick() {
     if (GetActiveWindow() != GetAncestor(GetSafeHwnd(), GA_ROOT) || !IsWindowVisible(GetSafeHwnd())) return;
+    if (CKeyButton* focused = KeyOfId(GetDlgCtrlID(GetFocus())); focused && ShowsFocusMark(focused->GetSafeHwnd())) {
+        hint_.ShowForKey(*focused);
+        return;
+    }
     POINT pointer{};
     GetCursorPos(&pointer);
     for (CKeyButton* button : keyButtons_) {
@@ -93,12 +99,21 @@ LRESULT CDlgSettings::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CSkinDialog::WindowProc(msg, wp, lp);
 }
 
+CKeyButton* CDlgSettings::KeyOfId(int id) {
+    const std::optional<std::size_t> index = KeyButtonIndex(id);
+    return index && buttons_[*index].GetSafeHwnd() == GetDlgItem(GetSafeHwnd(), id) ? &buttons_[*index] : nullptr;
+}
+
 bool CDlgSettings::OnCommand(WPARAM wp, LPARAM lp) {
-    if (HIWORD(wp) == BN_CLICKED)
-        for (std::size_t i = 0; i < kKeyButtonCount; ++i)
-            if (kKeyButtons[i].id == LOWORD(wp)) {
-                OnKeyClicked(buttons_[i]);
-                return true;
-            }
+    CKeyButton* key = KeyOfId(LOWORD(wp));
+    if (key && HIWORD(wp) == BN_CLICKED) {
+        OnKeyClicked(*key);
+        return true;
+    }
+    if (key && HIWORD(wp) == BN_SETFOCUS) {
+        // The hint follows the keyboard at once; the pointer, at the tick.
+        if (ShowsFocusMark(key->GetSafeHwnd())) OnHoverTick();
+        return true;
+    }
     return CSkinDialog::OnCommand(wp, lp);
 }

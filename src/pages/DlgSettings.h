@@ -3,7 +3,8 @@
 // are buttons. Resting the pointer on a key shows the key hint; clicking a
 // key opens the key assignment dialog on a copy of its action in the
 // current profile (the steps are AssignKey's). The page keeps no key data
-// of its own.
+// of its own. While the keyboard's focus shows on a key, the hint is that
+// key's, wherever the pointer rests.
 //
 // Timer 10 looks for the key under the pointer every 300 ms, while the
 // main window is active and the page visible; it stops while the dialog is
@@ -45,6 +46,8 @@ private:
     void CreateKeys();
     void OnKeyClicked(CKeyButton& key);
     void OnHoverTick();
+    // The key button of a control id of this page, or null.
+    CKeyButton* KeyOfId(int id);
     CWnd* MainWindow() const;
     // The key's name and what it does in the current profile.
     std::u16string Describe(int keyCode) const;

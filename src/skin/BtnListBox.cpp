@@ -1,5 +1,6 @@
 #include "skin/BtnListBox.h"
 
+#include "framework/FocusCueState.h"
 #include "ui/DropDown.h"
 
 CBtnListBox::CBtnListBox() { List().SetUseParentBackground(false); }
@@ -62,6 +63,8 @@ void CBtnListBox::OpenDropDown() {
     const PixelRect at = DropDownPlacement(PixelRect{b.left, b.top, b.right - b.left, b.bottom - b.top},
                                            DropDownHeight(RowsHeight()), monitor.rcWork.bottom);
     SetWindowPos(dropDown, HWND_TOPMOST, at.x, at.y, at.width, at.height, SWP_SHOWWINDOW);
+    // Opened from the keyboard, the list shows its focus mark at once.
+    ShowFocusCues(dropDown, FocusCuesShown(GetSafeHwnd()));
     SetFocus(List().GetSafeHwnd());
     // Enabled again when the drop-down closes.
     Enable(false);

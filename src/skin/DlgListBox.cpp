@@ -19,9 +19,23 @@ BOOL CDlgListBox::OnInitDialog() {
     return TRUE;
 }
 
+// The focus goes back to the button when the list had it, so that the
+// keyboard goes on from where the choice was made; before the hide, or the
+// system activates a window of its choice.
 void CDlgListBox::Close() {
-    Show(SW_HIDE);
     if (owner_) owner_->Enable(true);
+    if (owner_ && list_.GetSafeHwnd() && GetFocus() == list_.GetSafeHwnd()) SetFocus(owner_->GetSafeHwnd());
+    Show(SW_HIDE);
+}
+
+// Arrows, Home, End, Page Up and Page Down move the selection without
+// choosing; Enter chooses.
+bool CDlgListBox::PreTranslateMessage(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd != list_.GetSafeHwnd()) return CDialogEx::PreTranslateMessage(msg);
+    movingByKey_ = true;
+    const bool consumed = CDialogEx::PreTranslateMessage(msg);
+    movingByKey_ = false;
+    return consumed;
 }
 
 LRESULT CDlgListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -37,7 +51,7 @@ bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
     if (LOWORD(wp) != IDC_DLG_LISTBOX_LIST) return CDialogEx::OnCommand(wp, lp);
     switch (HIWORD(wp)) {
     case LBN_SELCHANGE:
-        OnSelectionChange();
+        if (!movingByKey_) Pick();
         break;
     case LBN_KILLFOCUS:
         Close();
@@ -46,7 +60,7 @@ bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
     return true;
 }
 
-void CDlgListBox::OnSelectionChange() {
+void CDlgListBox::Pick() {
     if (!owner_) return;
     const int selected = list_.GetCurSel();
     if (selected < 0) return;

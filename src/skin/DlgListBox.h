@@ -25,16 +25,22 @@ protected:
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnCommand(WPARAM wp, LPARAM lp) override;
-    // Enter and Escape close the drop-down.
-    void OnOK() override { Close(); }
+    bool PreTranslateMessage(MSG& msg) override;
+    // Enter chooses the selected row; Enter and Escape close the drop-down.
+    void OnOK() override {
+        Pick();
+        Close();
+    }
     void OnCancel() override { Close(); }
 
 private:
-    void OnSelectionChange();
+    // A click or Enter on a row: the choice, as the contract of CBtnListBox says.
+    void Pick();
     // Without a selection, selects the first row that begins with the
     // button's text; then lets the list fill the window.
     void OnPlaced();
 
     CSkinListBox list_;
     CBtnListBox* owner_ = nullptr;
+    bool movingByKey_ = false;
 };

@@ -27,4 +27,5 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawSlice(graphics, face.slice, r);
     }
     DrawCaption(graphics, r, ButtonTextState(disabled, pressed, IsHovering()));
+    DrawFocusMark(graphics, GetSafeHwnd(), r);
 }

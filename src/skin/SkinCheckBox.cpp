@@ -37,4 +37,5 @@ void CSkinCheckBox::DrawItem(const DRAWITEMSTRUCT& item) {
         const RECT text{r.left + span->from, r.top, r.left + span->to, r.bottom};
         DrawCaption(graphics, text, CheckBoxTextState(ticked_, disabled, IsHovering()));
     }
+    DrawFocusMark(graphics, GetSafeHwnd(), r);
 }

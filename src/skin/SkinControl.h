@@ -12,14 +12,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include <boost/algorithm/string/trim.hpp>
 
 #include "framework/AccessibleFacts.h"
+#include "framework/Button.h"
 #include "framework/ControlAccessible.h"
 #include "framework/Dpi.h"
 #include "framework/TableControl.h"
 #include "geometry/DpiScale.h"
+#include "skin/FocusMark.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinPaint.h"
@@ -67,6 +70,19 @@ protected:
     virtual void OnClicked() {}
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Enter presses a focused button as Space does, but only while its focus
+    // mark shows: a key assigned Enter lands in the window in front.
+    bool PreTranslateMessage(MSG& msg) override {
+        if constexpr (std::is_base_of_v<CButton, T>) {
+            const HWND self = this->GetSafeHwnd();
+            if (msg.hwnd == self && msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && ShowsFocusMark(self)) {
+                SendMessageW(this->Parent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(self), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(self));
+                return true;
+            }
+        }
+        return T::PreTranslateMessage(msg);
+    }
     bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
         static_assert(BN_CLICKED == STN_CLICKED);
         if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
@@ -203,9 +219,6 @@ LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (static_cast<LONG>(lp) == OBJID_CLIENT && Accessible())
             if (const LRESULT served = CControlAccessible::Serve(this->GetSafeHwnd(), wp)) return served;
         break;
-    case WM_SETFOCUS:
-        NotifyAccessible(EVENT_OBJECT_FOCUS);
-        break;
     case WM_LBUTTONDBLCLK:
         // A double click counts as a second click.
         this->Post(WM_LBUTTONDOWN, wp, lp);
@@ -214,6 +227,14 @@ LRESULT CSkinControl<T>::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         const LRESULT result = T::WindowProc(msg, wp, lp);
         if (result == -1) return -1;
         if (!initialised_) RunSkinInit();
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        // The focus mark comes and goes; a screen reader follows the focus.
+        const LRESULT result = T::WindowProc(msg, wp, lp);
+        this->Invalidate(false);
+        if (msg == WM_SETFOCUS) NotifyAccessible(EVENT_OBJECT_FOCUS);
         return result;
     }
     case WM_DESTROY:

@@ -1,7 +1,5 @@
 #include "skin/SkinKeyCapture.h"
 
-#include "ui/KeyCapture.h"
-
 bool CSkinKeyCapture::PreTranslateMessage(MSG& msg) {
     const bool press = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
     const bool release = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
@@ -14,5 +12,12 @@ bool CSkinKeyCapture::PreTranslateMessage(MSG& msg) {
     }
     CaptureKeyMessage(keys_[release ? 1 : 0], release, static_cast<uint32_t>(msg.wParam),
                       static_cast<uint32_t>(msg.lParam));
+    if (ending_.Ends(release, static_cast<uint32_t>(msg.wParam)))
+        PostMessageW(GetAncestor(GetSafeHwnd(), GA_ROOT), WM_NEXTDLGCTL, 0, FALSE);
     return true;
+}
+
+LRESULT CSkinKeyCapture::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETFOCUS) ending_.Restart();
+    return CSkinEdit::WindowProc(msg, wp, lp);
 }

@@ -2,11 +2,13 @@
 // A skinned edit that shows the name of the last key pressed or released in
 // it and keeps that key as input records: the last press and the last
 // release, one after the other (56 bytes). Every key message is consumed
-// while it has the focus, Tab, Enter and Escape included.
+// while it has the focus, Tab, Enter and Escape included; the release of
+// the key last pressed in it moves the focus to the dialog's next control.
 #include <array>
 
 #include "model/InputRecord.h"
 #include "skin/SkinEdit.h"
+#include "ui/KeyCapture.h"
 
 class CSkinKeyCapture : public CSkinEdit {
 public:
@@ -16,7 +18,9 @@ public:
 
 protected:
     bool PreTranslateMessage(MSG& msg) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     std::array<InputRecord, 2> keys_{};
+    CCaptureEnding ending_;
 };

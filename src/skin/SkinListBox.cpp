@@ -129,6 +129,7 @@ void CSkinListBox::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     const Gdiplus::RectF from(static_cast<Gdiplus::REAL>(textOffset_), static_cast<Gdiplus::REAL>(r.top), 0, 0);
     DrawString(graphics, text, from, look.colour);
+    if (item.itemState & ODS_FOCUS) DrawFocusMark(graphics, GetSafeHwnd(), r);
 }
 
 int CSkinListBox::RowAt(POINT client) const {

@@ -40,6 +40,11 @@ void CSkinMacroListBox::OnRecordedEvent(const MacroEvent& event) {
             InPlaceEdit().SetText(Wide(*name));
             InPlaceEdit().SetSel(0, -1);
         }
+        // Posted: the edit ends (and the recorder's hook goes) after the
+        // hook has delivered this event.
+        if (captureEnding_.Ends(event.IsRelease(), event.Vk()))
+            PostMessageW(GetAncestor(GetSafeHwnd(), GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetSafeHwnd()),
+                         TRUE);
         return;
     }
     const int before = GetCount();
@@ -76,6 +81,7 @@ void CSkinMacroListBox::BeginRowEdit(int row) {
     if (edit.keyCapture) {
         InPlaceEdit().SetMode(CSkinListBoxEdit_Edit::kKeyCapture);
         capturing_ = true;
+        captureEnding_.Restart();
         recorder_.Start(*this);
         return;
     }

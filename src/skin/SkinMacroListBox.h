@@ -2,8 +2,9 @@
 // The macro event list: the rows of one macro's events (CMacroRows holds
 // their rules) with press, delay and release indicators, a frame around the
 // other half of the selected key's pair, and the row buttons' delete, move
-// and edit. Editing a key row captures the next keystroke through the
-// recorder; editing a delay row takes a number.
+// and edit. Editing a key row captures keystrokes through the recorder
+// until the key last pressed comes up, when the focus goes back to the
+// list; editing a delay row takes a number.
 //
 // While the page records a macro, recorded keystrokes arrive here as rows
 // (OnRecordedEvent) and the row buttons stay hidden.
@@ -12,6 +13,7 @@
 #include "macro/IMacroRecordTarget.h"
 #include "skin/SkinListBoxEdit.h"
 #include "ui/IMacroUI.h"
+#include "ui/KeyCapture.h"
 #include "ui/MacroRows.h"
 
 class CMacroRecorder;
@@ -43,4 +45,5 @@ private:
     CMacroRecorder& recorder_;
     bool recording_ = false;
     bool capturing_ = false;
+    CCaptureEnding captureEnding_;
 };

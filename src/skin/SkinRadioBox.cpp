@@ -17,6 +17,18 @@ LRESULT CSkinRadioBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 void CSkinRadioBox::OnClicked() { Send(BM_SETCHECK, 1); }
 
+bool CSkinRadioBox::PreTranslateMessage(MSG& msg) {
+    const bool arrow = msg.wParam >= VK_LEFT && msg.wParam <= VK_DOWN;
+    if (msg.hwnd != GetSafeHwnd() || msg.message != WM_KEYDOWN || !arrow) return CSkinCheckBox::PreTranslateMessage(msg);
+    const bool back = msg.wParam == VK_LEFT || msg.wParam == VK_UP;
+    const HWND next = GetNextDlgGroupItem(Parent(), GetSafeHwnd(), back);
+    if (next && next != GetSafeHwnd()) {
+        SetFocus(next);
+        SendMessageW(Parent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    }
+    return true;
+}
+
 // The walk skips hidden and disabled controls, so it may never come back to
 // a hidden self: it also stops when it comes round to its first find.
 void CSkinRadioBox::UntickGroup() const {

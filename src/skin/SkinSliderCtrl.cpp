@@ -125,6 +125,7 @@ void CSkinSliderCtrl::Paint() {
             graphics.DrawImage(image_.get(), static_cast<INT>(thumb_.left), static_cast<INT>(thumb_.top), cell.x,
                                cell.y, cell.width, cell.height, Gdiplus::UnitPixel);
         }
+        DrawFocusMark(graphics, GetSafeHwnd(), ClientRect());
     }
     EndPaint(GetSafeHwnd(), &ps);
 }

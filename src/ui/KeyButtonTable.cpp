@@ -1,5 +1,7 @@
 #include "ui/KeyButtonTable.h"
 
+#include <algorithm>
+
 // Row by row as on the keyboard, left to right.
 const std::array<KeyButtonPlace, kKeyButtonCount> kKeyButtons = {{
     {1001, 0x1B, 71, 57, 30, 31}, {1033, 0x70, 146, 57, 30, 31}, {1034, 0x71, 176, 57, 30, 31},
@@ -39,3 +41,10 @@ const std::array<KeyButtonPlace, kKeyButtonCount> kKeyButtons = {{
     {1087, 0x25, 525, 215, 30, 31}, {1088, 0x28, 555, 215, 30, 31}, {1089, 0x27, 585, 215, 30, 31},
     {1110, 0x60, 620, 215, 60, 31}, {1111, 0x6E, 680, 215, 30, 31},
 }};
+
+std::optional<std::size_t> KeyButtonIndex(int id) {
+    const auto found =
+        std::find_if(kKeyButtons.begin(), kKeyButtons.end(), [id](const KeyButtonPlace& k) { return k.id == id; });
+    if (found == kKeyButtons.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - kKeyButtons.begin());
+}

@@ -4,6 +4,7 @@
 // button; their places are part of the picture.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 struct KeyButtonPlace {
     uint16_t id;
@@ -13,3 +14,6 @@ struct KeyButtonPlace {
 
 constexpr std::size_t kKeyButtonCount = 107;
 extern const std::array<KeyButtonPlace, kKeyButtonCount> kKeyButtons;
+
+// Position in kKeyButtons of the key with control id `id`.
+std::optional<std::size_t> KeyButtonIndex(int id);

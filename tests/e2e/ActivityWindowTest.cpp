@@ -15,7 +15,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-constexpr uint8_t kA = 0x04, kB = 0x05, kDigit2 = 0x1F;
 constexpr int kActivityListId = 1402, kCopyId = 1403;
 
 // A visible top-level window of the program's process of class `cls`
@@ -96,11 +95,11 @@ TEST_F(ActivityWindowFlow, OpenedFromTheTrayItFollowsTheKeysAndCopiesWhatItShows
     const auto rows = [list] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); };
     const LRESULT before = rows();
 
-    for (const uint8_t key : {kA, kB}) {
+    for (const uint8_t key : {kUsageA, kUsageB}) {
         watch_.Hold({key});
         watch_.Hold({});
     }
-    FnChord(kDigit2);
+    FnChord(kUsageDigit2);
     EXPECT_TRUE(WaitFor([&] { return rows() >= before + 3; }, 5s)) << "the list shows them live";
 
     HWND copy = GetDlgItem(activity, kCopyId);

@@ -34,7 +34,6 @@ constexpr POINT kExport{292 + 547, 155 + 97};
 constexpr POINT kImport{292 + 595, 155 + 97};
 constexpr int kEditButton = 300, kDeleteButton = 301, kDownButton = 303;
 
-bool Intercepts(const KbSimLogEntry& upload, uint8_t code) { return upload.intercept[code / 8] & (1u << (code % 8)); }
 
 std::wstring TextOf(HWND window) {
     wchar_t text[128] = {};

@@ -23,7 +23,6 @@ constexpr POINT kGamingButton{509, 113};
 constexpr POINT kBreath{280 + 396, 160 + 180};
 constexpr POINT kGamingSwitch{280 + 231, 160 + 61};
 constexpr POINT kAltF4{280 + 329, 160 + 214};
-constexpr POINT kProfileList{156, 210};
 constexpr POINT kAcceleratorList{156, 418};
 constexpr int kSliderId = 1005;
 

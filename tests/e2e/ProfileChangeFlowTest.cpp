@@ -15,7 +15,6 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr POINT kNewButton{59, 257};
-constexpr uint8_t kDigit2 = 0x1F;
 constexpr int kNameEditId = 1026;
 
 class ProfileChangeFlow : public WindowFlowFixture {
@@ -59,7 +58,7 @@ TEST_F(ProfileChangeFlow, FnDigitOverANameNotYetConfirmedRenamesAsksAndSwitches)
     ASSERT_TRUE(TypeText("X"));
     // The keyboard's report would overtake the typed key in the window's queue.
     ASSERT_TRUE(WaitFor([&] { return EditText(HostedEdit(main, kNameEditId)) == L"AlphaX"; }, 5s));
-    FnChord(kDigit2);
+    FnChord(kUsageDigit2);
     AnswerYes(L"AlphaX");
 
     CDocProfileSet saved = ExitAndRead();

@@ -17,8 +17,6 @@ constexpr uint8_t kFn = 0x73;
 constexpr uint8_t kF10 = 0x43;
 constexpr uint8_t kF12 = 0x45;
 
-bool Intercepts(const KbSimLogEntry& upload, uint8_t code) { return upload.intercept[code / 8] & (1u << (code % 8)); }
-
 class ProgramKeys : public ProgramFixture {
 protected:
     void TearDown() override {

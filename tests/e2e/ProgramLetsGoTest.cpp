@@ -15,7 +15,6 @@
 #include "win/support/KeyboardHookRecorder.h"
 
 namespace {
-constexpr uint8_t kA = 0x04, kB = 0x05;
 
 struct AwayCase {
     const char* name;
@@ -101,7 +100,7 @@ TEST_P(ProgramLetsGo, ReleasesHeldKeysStopsLoopsAndGetsTheProfileBack) {
     ASSERT_TRUE(ProfileApplied(StartWith(std::move(profiles), ProfileApplied)));
     HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
     KeyboardHookRecorder hook;
-    for (uint8_t key : {kA, kB}) {
+    for (uint8_t key : {kUsageA, kUsageB}) {
         watch_.Hold({key});
         watch_.Hold({});
     }
@@ -124,7 +123,7 @@ TEST_P(ProgramLetsGo, ReleasesHeldKeysStopsLoopsAndGetsTheProfileBack) {
               kNotFound) << "the profile goes to the keyboard again";
     KbSimState s = watch_.State();
     for (const DWORD start = GetTickCount(); !s.gaming && GetTickCount() - start < 5000; s = watch_.State()) Sleep(20);
-    EXPECT_TRUE(s.table[kA] && s.table[kB] && s.gaming && s.backlight && s.brightness == 56) << "kbsim state holds it";
+    EXPECT_TRUE(s.table[kUsageA] && s.table[kUsageB] && s.gaming && s.backlight && s.brightness == 56) << "kbsim state holds it";
     const KeyboardLog log = watch_.WaitUntil([](const KeyboardLog&) { return false; }, 2000);
     EXPECT_EQ(UploadsBetween(log, 0, log.size()), 1u) << "in one upload, and only once";
 }

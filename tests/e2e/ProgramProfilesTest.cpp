@@ -16,7 +16,6 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr POINT kBrowseProgram{222, 472};
-constexpr POINT kProfileList{156, 210};
 
 std::string FileText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "ui/KeyCapture.h"
 
 TEST(KeyCapture, PressKeepsScanCodeAndExtendedBit) {
@@ -21,4 +24,21 @@ TEST(KeyCapture, ReleaseAddsKeyUpAndIgnoresOtherKeyDataBits) {
     EXPECT_EQ(r.Vk(), 0x10);
     EXPECT_EQ(r.Scan(), 0x2A);
     EXPECT_EQ(r.KeyFlags(), kKeyEventKeyUp);
+}
+
+TEST(CaptureEnding, EndsWhenTheKeyLastPressedInTheCaptureComesUp) {
+    const struct {
+        std::vector<std::pair<bool, uint32_t>> keys;  // (release, key); does the last one end it?
+        bool ends;
+    } cases[] = {
+        {{{true, 0x09}}, false},                             // the Tab that brought the focus
+        {{{false, 0x10}, {false, 'A'}, {true, 'A'}}, true},  // a held Shift
+        {{{false, 'A'}, {false, 'B'}, {true, 'A'}}, false},  // not the last pressed
+    };
+    for (const auto& c : cases) {
+        CCaptureEnding ending;
+        bool ends = false;
+        for (const auto& [release, vk] : c.keys) ends = ending.Ends(release, vk);
+        EXPECT_EQ(ends, c.ends);
+    }
 }

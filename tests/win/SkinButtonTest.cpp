@@ -12,12 +12,6 @@ namespace {
 // The face colour of a control: a corner pixel, away from any text.
 uint32_t FaceOf(const CWnd& control) { return CaptureClient(control.GetSafeHwnd()).At(1, 1); }
 
-// Moves the cursor away from every test control and lets hovering end.
-void Park() {
-    MoveCursor(POINT{900, 700});
-    PumpFor(60ms);
-}
-
 // True when every pixel of the control shows its face colour.
 bool FaceOnly(const CWnd& control) {
     const Capture c = CaptureClient(control.GetSafeHwnd());

@@ -75,10 +75,14 @@ TEST(SkinEdit, TypingRepaintsTheBackgroundUnderTheText) {
     EXPECT_FALSE(InkRightOf(CaptureClient(dialog.edit.GetSafeHwnd()), 40)) << "old glyphs remain";
 }
 
-TEST(SkinKeyCapture, KeepsLastPressAndReleaseAndShowsTheLastKey) {
+// The release of the key last pressed ends the capture: the focus moves on,
+// and Shift, released after A, reaches the next control, which types nothing.
+TEST(SkinKeyCapture, KeepsTheKeyPressedAndReleasedThenMovesTheFocusOn) {
     SkinTestDialog dialog;
     dialog.Open();
     SetFocus(dialog.keys.GetSafeHwnd());
+    const HWND next = GetNextDlgTabItem(dialog.GetSafeHwnd(), dialog.keys.GetSafeHwnd(), FALSE);
+    ASSERT_NE(next, dialog.keys.GetSafeHwnd());
     Key(VK_SHIFT, true);
     Key('A', true);
     Key('A', false);
@@ -88,26 +92,31 @@ TEST(SkinKeyCapture, KeepsLastPressAndReleaseAndShowsTheLastKey) {
     EXPECT_EQ(keys[0].Type(), 1u);
     EXPECT_EQ(keys[0].Vk(), 'A');
     EXPECT_EQ(keys[0].KeyFlags(), 0u);
-    EXPECT_EQ(keys[1].Vk(), VK_SHIFT);
-    EXPECT_EQ(keys[1].Scan(), MapVirtualKeyW(VK_SHIFT, MAPVK_VK_TO_VSC));
+    EXPECT_EQ(keys[1].Vk(), 'A');
+    EXPECT_EQ(keys[1].Scan(), MapVirtualKeyW('A', MAPVK_VK_TO_VSC));
     EXPECT_EQ(keys[1].KeyFlags(), 2u);
-    EXPECT_EQ(dialog.keys.Text(), KeyName(VK_SHIFT));
-    EXPECT_EQ(dialog.edit.Text(), L"");  // nothing reached another control
+    EXPECT_EQ(dialog.keys.Text(), KeyName('A'));
+    EXPECT_EQ(GetFocus(), next);
+    EXPECT_EQ(dialog.edit.Text(), L"");  // nothing typed anywhere
 }
 
-TEST(SkinKeyCapture, TabIsCapturedInsteadOfMovingTheFocus) {
+// Tab and Escape are keys like any other; only the last one pressed ends it.
+TEST(SkinKeyCapture, TabAndEscapeAreCapturedUntilTheLastPressedComesUp) {
     SkinTestDialog dialog;
     dialog.Open();
     SetFocus(dialog.keys.GetSafeHwnd());
-    TapKey(VK_TAB);
-    TapKey(VK_ESCAPE);
-    TapKey(VK_TAB);
+    Key(VK_TAB, true);
+    Key(VK_ESCAPE, true);
+    Key(VK_TAB, false);
     PumpFor(150ms);
-    EXPECT_EQ(GetFocus(), dialog.keys.GetSafeHwnd());
-    EXPECT_EQ(dialog.keys.Keys()[0].Vk(), VK_TAB);
+    EXPECT_EQ(GetFocus(), dialog.keys.GetSafeHwnd()) << "Tab's release is not the last pressed key's";
+    EXPECT_EQ(dialog.keys.Keys()[0].Vk(), VK_ESCAPE);
     EXPECT_EQ(dialog.keys.Keys()[1].Vk(), VK_TAB);
-    EXPECT_EQ(dialog.keys.Text(), KeyName(VK_TAB));
-    EXPECT_TRUE(IsWindowVisible(dialog.GetSafeHwnd()));  // Escape did not end it
+    Key(VK_ESCAPE, false);
+    PumpFor(150ms);
+    EXPECT_NE(GetFocus(), dialog.keys.GetSafeHwnd()) << "Escape's release ends the capture";
+    EXPECT_EQ(dialog.keys.Keys()[1].Vk(), VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(dialog.GetSafeHwnd()));  // Escape did not end the dialog
 }
 
 TEST(SkinStatic, MissingFontFamilyFallsBackToSansSerif) {

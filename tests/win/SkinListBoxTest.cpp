@@ -9,11 +9,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-void Park() {
-    MoveCursor(POINT{900, 700});
-    PumpFor(60ms);
-}
-
 class SkinListBoxTest : public ListTest {
 protected:
     void OpenWithRows() {

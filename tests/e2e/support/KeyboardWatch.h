@@ -10,6 +10,9 @@
 
 using KeyboardLog = std::vector<KbSimLogEntry>;
 
+// Usage codes of keys the flows press on the simulated keyboard.
+constexpr uint8_t kUsageA = 0x04, kUsageB = 0x05, kUsageDigit2 = 0x1F;
+
 class KeyboardWatch {
 public:
     // Marks the end of the log as it stands now.
@@ -29,6 +32,11 @@ private:
     KbSimClient keyboard_;
     uint32_t mark_ = 0;
 };
+
+// Whether a table upload intercepts the key with this usage code.
+inline bool Intercepts(const KbSimLogEntry& upload, uint8_t code) {
+    return upload.intercept[code / 8] & (1u << (code % 8));
+}
 
 constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 

@@ -6,6 +6,7 @@
 constexpr POINT kBacklightButton{376, 113};
 constexpr POINT kBacklightSwitch{280 + 188, 160 + 73};
 constexpr POINT kProfileNameEdit{154, 335};
+constexpr POINT kProfileList{156, 210};
 
 // The keyboard page's key drawn at x,y of its picture: its centre.
 constexpr POINT KeyAt(int x, int y) { return {282 + x + 15, 160 + y + 15}; }

@@ -1,5 +1,9 @@
 #include "win/support/Input.h"
 
+#include <chrono>
+
+#include "win/support/MessagePump.h"
+
 POINT CentreOf(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
@@ -14,6 +18,11 @@ void MoveCursor(POINT at) {
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof(in));
     SetCursorPos(at.x, at.y);
+}
+
+void Park() {
+    MoveCursor(POINT{900, 700});
+    PumpFor(std::chrono::milliseconds(60));
 }
 
 void MouseButton(bool down) {

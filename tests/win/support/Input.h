@@ -7,6 +7,8 @@
 POINT CentreOf(HWND hwnd);
 // Moves the cursor to a screen point.
 void MoveCursor(POINT at);
+// Moves the cursor away from every test control and lets hovering end.
+void Park();
 void MouseButton(bool down);
 void Click(POINT at);
 void Key(WORD vk, bool down);

@@ -1,0 +1,12 @@
+#pragma once
+// The mark of the keyboard focus on every skinned control: a 2-pixel ring
+// just inside the control in a colour no skin image uses (in high contrast,
+// the system's highlight colour), so it is never taken for hovering. It
+// shows only while the control has the focus and its window shows focus
+// cues (framework/FocusCueState.h).
+#include <windows.h>
+#include <gdiplus.h>
+
+bool ShowsFocusMark(HWND control);
+// Draws the ring inside `rect` when ShowsFocusMark(control).
+void DrawFocusMark(Gdiplus::Graphics& graphics, HWND control, const RECT& rect);
