@@ -17,6 +17,19 @@
 
 namespace {
 constexpr wchar_t kWebsite[] = L"https://velmora.example/";
+
+// Messages that act on the pages, the profiles or the keyboard.
+bool NeedsFinishedStart(UINT msg) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_CLOSE:
+    case WM_COPYDATA:
+    case WM_ENDSESSION:
+    case CMainDlg::WM_TRAY_NOTIFY: return true;
+    }
+    return false;
+}
 }  // namespace
 
 CMainDlg::CMainDlg()
@@ -64,8 +77,10 @@ void CMainDlg::Removed(const std::u16string& name) {
     autoSwitch_.RemoveProfile(name);
 }
 
+// Only what the tray icon needs comes before it: the icon goes up when the
+// modal run first shows the window, and the rest of the start follows as the
+// first message of that run.
 BOOL CMainDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
     // The sizes the system's metrics ask for at its DPI, from the icon's
     // 16 to 64 px images.
     for (auto [size, icon] : {std::pair{LIM_LARGE, &icon_}, std::pair{LIM_SMALL, &smallIcon_}}) {
@@ -76,6 +91,21 @@ BOOL CMainDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
+    // Run as administrator, the window still takes `/profile` from a copy
+    // started normally, and hears of Explorer's restart.
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW, nullptr);
+    Post(WM_FINISH_START);
+    return TRUE;
+}
+
+// The keyboard's handshake and first upload run on the channel's thread
+// meanwhile; reports reach the window once its pages exist.
+void CMainDlg::FinishStart() {
+    if (started_) return;
+    started_ = true;
+    keyboard_.Connect(GetSafeHwnd());
+    CSkinDialog::OnInitDialog();
     PlaceControls();
     CreatePages();
     SetDragAnywhere(true);
@@ -88,13 +118,8 @@ BOOL CMainDlg::OnInitDialog() {
     strip_.Fill();
     foreground_ = std::make_unique<CForegroundWatcher>(
         [this](const std::u16string& program, bool own, DWORD process) { OnForeground(program, own, process); });
-    // Run as administrator, the window still takes `/profile` from a copy
-    // started normally, and hears of Explorer's restart.
-    ChangeWindowMessageFilterEx(GetSafeHwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
-    ChangeWindowMessageFilterEx(GetSafeHwnd(), RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW, nullptr);
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
-    return TRUE;
 }
 
 void CMainDlg::PlaceControls() {
@@ -154,6 +179,9 @@ void CMainDlg::ApplyLanguage() {
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // What another thread or process sends comes before the posted rest of
+    // the start; whatever acts on the window's state waits for that rest.
+    if (msg == WM_FINISH_START || NeedsFinishedStart(msg)) FinishStart();
     if (systemEvents_)
         if (const std::optional<LRESULT> result = systemEvents_->OnMessage(msg, wp, lp)) return *result;
     switch (msg) {
@@ -200,6 +228,11 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_BRIGHTNESS_STEP:
         keyboard_.OnBrightnessStepMessage(wp);
+        return 0;
+    case WM_LINK_OPENED:
+        keyboard_.OnLinkOpened();
+        return 0;
+    case WM_FINISH_START:
         return 0;
     }
     return CSkinDialog::WindowProc(msg, wp, lp);
