@@ -99,12 +99,9 @@ BOOL CMainDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The keyboard's handshake and first upload run on the channel's thread
-// meanwhile; reports reach the window once its pages exist.
 void CMainDlg::FinishStart() {
     if (started_) return;
     started_ = true;
-    keyboard_.Connect(GetSafeHwnd());
     CSkinDialog::OnInitDialog();
     PlaceControls();
     CreatePages();
@@ -116,6 +113,9 @@ void CMainDlg::FinishStart() {
     });
     links_.Load();
     strip_.Fill();
+    // The handshake and the first upload run on the channel's thread; the
+    // window takes reports from then on, since it was attached first.
+    keyboard_.Connect(GetSafeHwnd());
     foreground_ = std::make_unique<CForegroundWatcher>(
         [this](const std::u16string& program, bool own, DWORD process) { OnForeground(program, own, process); });
     // The language remembered in the file (set up by the application), or English.
