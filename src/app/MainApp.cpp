@@ -177,9 +177,7 @@ bool CMainApp::InitInstance() {
         }
         profileSet_.currentName = *requestedProfile_;
     }
-    // Without the keyboard the program runs on; its arrival is handled later.
-    (void)channel_.Open();
-    activity_.Keyboard(LinkOf(channel_));
+    // The main window opens the channel once its tray icon is on its way.
     RunMainWindow();
     return false;
 }

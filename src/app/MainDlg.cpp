@@ -18,6 +18,19 @@
 
 namespace {
 constexpr wchar_t kWebsite[] = L"https://velmora.example/";
+
+// Messages that act on the pages, the profiles or the keyboard.
+bool NeedsFinishedStart(UINT msg) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_CLOSE:
+    case WM_COPYDATA:
+    case WM_ENDSESSION:
+    case CMainDlg::WM_TRAY_NOTIFY: return true;
+    }
+    return false;
+}
 }  // namespace
 
 CMainDlg::CMainDlg()
@@ -78,10 +91,24 @@ void CMainDlg::Removed(const std::u16string& name) {
     autoSwitch_.RemoveProfile(name);
 }
 
+// Only what the tray icon needs comes before it: the icon goes up when the
+// modal run first shows the window, and the rest of the start follows as the
+// first message of that run.
 BOOL CMainDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
     LoadIcons();
     tray_ = std::make_unique<CTrayIcon>(GetSafeHwnd(), WM_TRAY_NOTIFY, smallIcon_.Get(), LocalText(u"ID_TRAY_TIP", kTitle));
+    // Run as administrator, the window still takes `/profile` from a copy
+    // started normally, and hears of Explorer's restart.
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(GetSafeHwnd(), RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW, nullptr);
+    Post(WM_FINISH_START);
+    return TRUE;
+}
+
+void CMainDlg::FinishStart() {
+    if (started_) return;
+    started_ = true;
+    CSkinDialog::OnInitDialog();
     controls_.Place(*this);
     website_.SetFontSize(13);
     website_.SetLink(kWebsite);
@@ -95,15 +122,13 @@ BOOL CMainDlg::OnInitDialog() {
     });
     links_.Load();
     strip_.Fill();
+    // The handshake and the first upload run on the channel's thread; the
+    // window takes reports from then on, since it was attached first.
+    keyboard_.Connect(GetSafeHwnd());
     foreground_ = std::make_unique<CForegroundWatcher>(
         [this](const std::u16string& program, bool own, DWORD process) { OnForeground(program, own, process); });
-    // Run as administrator, the window still takes `/profile` from a copy
-    // started normally, and hears of Explorer's restart.
-    ChangeWindowMessageFilterEx(GetSafeHwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
-    ChangeWindowMessageFilterEx(GetSafeHwnd(), RegisterWindowMessageW(L"TaskbarCreated"), MSGFLT_ALLOW, nullptr);
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
-    return TRUE;
 }
 
 // Children at fixed positions; the keyboard page shows first.
@@ -181,6 +206,9 @@ void CMainDlg::LoadIcons() {
 }
 
 LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // What another thread or process sends comes before the posted rest of
+    // the start; whatever acts on the window's state waits for that rest.
+    if (msg == WM_FINISH_START || NeedsFinishedStart(msg)) FinishStart();
     if (systemEvents_)
         if (const std::optional<LRESULT> result = systemEvents_->OnMessage(msg, wp, lp)) return *result;
     switch (msg) {
@@ -231,6 +259,11 @@ LRESULT CMainDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED:
         CSkinDialog::WindowProc(msg, wp, lp);
         LoadIcons();
+        return 0;
+    case WM_LINK_OPENED:
+        keyboard_.OnLinkOpened();
+        return 0;
+    case WM_FINISH_START:
         return 0;
     }
     return CSkinDialog::WindowProc(msg, wp, lp);

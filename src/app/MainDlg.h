@@ -37,6 +37,8 @@ class CMainDlg : public CSkinDialog,
                  private IKeyboardPages {
 public:
     static constexpr UINT WM_TRAY_NOTIFY = WM_USER + 10;
+    // Posted by OnInitDialog: the start after the tray icon.
+    static constexpr UINT WM_FINISH_START = WM_USER + 105;
     // The tray menu's Exit item; its command arrives as the low 16 bits.
     static constexpr UINT kExitItem = 1000000;
     // "Stop all macros" in the tray menu and in the system menu: low 16 bits
@@ -102,6 +104,8 @@ private:
     void StopAllMacros();
     void Exit();
     void OnWindowPosChanging(WINDOWPOS& pos);
+    // Everything of the start that the tray icon need not wait for; once.
+    void FinishStart();
     void CreatePages();
     // The page becomes the one on show; nothing when it already is.
     void ShowPage(CSkinDialog& page);
@@ -111,6 +115,7 @@ private:
 
     bool shown_ = false;
     bool exiting_ = false;
+    bool started_ = false;
     UniqueIcon icon_;
     UniqueIcon smallIcon_;
     std::unique_ptr<CTrayIcon> tray_;

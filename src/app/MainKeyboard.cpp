@@ -42,6 +42,19 @@ void CMainKeyboard::Attach(HWND window) {
     Win32KeyboardHook::SetBeforeInstall([this] { (void)ReleaseAll(); });
 }
 
+void CMainKeyboard::Connect(HWND window) {
+    const CDocProfile* current = Profiles().Current();
+    // The thread sends a copy: the window may change the profile meanwhile,
+    // and what it then sends waits for this upload and follows it.
+    Channel().OpenInBackground(
+        [profile = current ? std::optional(*current) : std::nullopt](CDeviceChannel& channel) {
+            if (profile) ApplyProfile(channel, *profile);
+        },
+        [window] { PostMessageW(window, WM_LINK_OPENED, 0, 0); });
+}
+
+void CMainKeyboard::OnLinkOpened() { activity_.Keyboard(LinkOf(Channel())); }
+
 void CMainKeyboard::Detach() {
     window_ = nullptr;
     notification_.Reset();
@@ -118,7 +131,7 @@ void CMainKeyboard::StepBrightness(int step) {
 // could not be stopped from a profile that lacks their keys.
 void CMainKeyboard::Apply(const CDocProfile& current, ProfileReason reason) {
     (void)ReleaseAll();  // a refused release is sent again at the next one
-    ApplyProfile(Channel(), current);
+    if (reason != ProfileReason::StartUp) ApplyProfile(Channel(), current);
     // After the release: what the old profile's actions note carries its name.
     activity_.ProfileMadeCurrent(Profiles().currentName, reason, current.accelerator);
 }

@@ -28,6 +28,8 @@ class IClock;
 
 // wParam: the step as a signed integer (+1 or -1); lParam 0; result 0.
 constexpr UINT WM_BRIGHTNESS_STEP = WM_USER + 103;
+// The start-up's opening of the channel has ended; wParam, lParam 0.
+constexpr UINT WM_LINK_OPENED = WM_USER + 104;
 
 // What the window does for the keyboard's Fn functions.
 class IKeyboardPages {
@@ -55,6 +57,14 @@ public:
 
     // The window exists: reports and device notifications go to it from now on.
     void Attach(HWND window);
+    // Start-up: the channel opens and the current profile goes to the
+    // keyboard on the channel's own thread, so that the window (and its tray
+    // icon) need not wait for the handshake; WM_LINK_OPENED to `window`
+    // follows. Without the keyboard the program runs on; its arrival is
+    // handled later.
+    void Connect(HWND window);
+    // WM_LINK_OPENED: the activity shows how the keyboard is linked.
+    void OnLinkOpened();
     // The window is being destroyed: reports are ignored, notifications end,
     // every running action is ended and waited for, and what is held let go.
     void Detach();
@@ -86,7 +96,8 @@ public:
     // Before a profile's keys are deleted or overwritten.
     void EndActivations(std::span<CKeyAction> keys) override { dispatcher_.EndActivations(keys); }
     // A profile became current: what the actions hold is let go, and the
-    // profile goes to the keyboard as `qornctl apply` sends it.
+    // profile goes to the keyboard as `qornctl apply` sends it (at start-up
+    // Connect sends it).
     void Apply(const CDocProfile& current, ProfileReason reason) override;
 
     // Fn + digit: the profile strip selects the profile.

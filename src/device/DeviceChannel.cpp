@@ -8,6 +8,8 @@
 namespace {
 constexpr int kMaxAttempts = 5;
 constexpr uint32_t kAttemptPauseMs = 10;
+// Set on the thread of OpenInBackground, which never waits for itself.
+thread_local bool onOpener = false;
 }  // namespace
 
 CDeviceChannel::CDeviceChannel(IDeviceIo& io, IClock& clock) : io_(io), clock_(clock) {}
@@ -15,6 +17,19 @@ CDeviceChannel::CDeviceChannel(IDeviceIo& io, IClock& clock) : io_(io), clock_(c
 CDeviceChannel::~CDeviceChannel() {
     Close();
     handover_->SetReceiver({});
+}
+
+void CDeviceChannel::Settle() const {
+    if (!onOpener && opener_.joinable()) opener_.join();
+}
+
+void CDeviceChannel::OpenInBackground(std::function<void(CDeviceChannel&)> then, std::function<void()> done) {
+    Settle();
+    opener_ = std::thread(clock_.TrackActivity([this, then = std::move(then), done = std::move(done)] {
+        onOpener = true;
+        if (Open() && then) then(*this);
+        if (done) done();
+    }));
 }
 
 bool CDeviceChannel::Open() {
@@ -34,6 +49,7 @@ bool CDeviceChannel::Open() {
 }
 
 void CDeviceChannel::Close() {
+    Settle();
     if (listenerControl_) listenerControl_->Stop();
     if (device_) {
         // Results are not looked at: the keyboard may already be gone.
@@ -64,6 +80,7 @@ bool CDeviceChannel::ControlTransfer(bool write, DevicePacket& packet) {
 }
 
 bool CDeviceChannel::SendCommand(int command, uint8_t value) {
+    Settle();
     DevicePacket packet = BuildPacket(command, value);
     // A busy reply is answered by writing the packet as it now stands: its
     // first four bytes hold the reply, the checksum stays as built.
@@ -78,6 +95,7 @@ bool CDeviceChannel::SendCommand(int command, uint8_t value) {
 }
 
 bool CDeviceChannel::UploadKeyTable() {
+    Settle();
     if (!device_) return false;
     const KeyTableUpload block = BuildKeyTableUpload(reserved_, gamingFlags_, table_);
     tableSent_ = device_->DeviceRequest(IOCTL_KB_SET_KEYTABLE, block, {}).ok;
@@ -85,6 +103,7 @@ bool CDeviceChannel::UploadKeyTable() {
 }
 
 bool CDeviceChannel::SetKeyEntry(uint8_t code, bool isModifier, bool unassigned) {
+    Settle();
     // Entry 255 is the modifier mask, never an ordinary key's entry.
     if (!device_ || (!isModifier && code == kModifierMaskEntry)) return false;
     const InterceptTable before = table_;
@@ -103,6 +122,7 @@ bool CDeviceChannel::SetKeyIntercept(uint8_t code, bool isModifier, bool unassig
 }
 
 void CDeviceChannel::SetGamingFlag(uint8_t bit, bool on) {
+    Settle();
     const uint8_t before = gamingFlags_;
     gamingFlags_ = static_cast<uint8_t>(on ? (gamingFlags_ | bit) : (gamingFlags_ & ~bit));
     if (gamingFlags_ != before) tableSent_ = false;

@@ -6,9 +6,12 @@
 //
 // Threads: every member is called on one thread (the user-interface thread);
 // only the listener runs elsewhere, on its own shared state. The listener is
-// not a clock activity: it waits in the driver, not on the clock. Failures
+// not a clock activity: it waits in the driver, not on the clock. The one
+// exception is OpenInBackground: its thread uses the channel alone, and
+// every member called meanwhile first waits for that thread to end. Failures
 // are reported as false and change nothing else.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -32,19 +35,26 @@ public:
     // and starts the listener. True if the keyboard confirmed; an open channel
     // stays as it is and answers true.
     bool Open();
+    // Open, then `then` (a first upload) on a thread of the channel's, so
+    // that the caller goes on at once; `done` ends that thread. Until then
+    // the thread owns the channel: any other member waits for it first, so
+    // calls still reach the keyboard one at a time and in call order. The
+    // thread is a clock activity; a virtual clock's participant must not
+    // call members while it runs, as it cannot wait for it.
+    void OpenInBackground(std::function<void(CDeviceChannel&)> then, std::function<void()> done);
     // Ends the listener, sends gaming mode off and application leaving and
     // closes the device. Never waits for a listener that is handing over a
     // report. Harmless when closed.
     void Close();
-    bool IsOpen() const { return device_ != nullptr; }
+    bool IsOpen() const { return Settle(), device_ != nullptr; }
     // Whether the last Open found the driver's control device (false: the
     // driver is missing; true and not open: the handshake failed).
-    bool DeviceFound() const { return deviceFound_; }
+    bool DeviceFound() const { return Settle(), deviceFound_; }
     // Whether a listener thread was started and not yet released by Close.
-    bool HasListener() const { return listener_.joinable(); }
+    bool HasListener() const { return Settle(), listener_.joinable(); }
     // Whether reports can arrive: open, and the listener not ended by a
     // failed request (a link lost under the program's feet).
-    bool IsListening() const { return listenerControl_ && !listenerControl_->Finished(); }
+    bool IsListening() const { return Settle(), listenerControl_ && !listenerControl_->Finished(); }
 
     // One command exchange of up to five attempts, 10 ms apart; true only if
     // the keyboard confirmed exactly this command and value.
@@ -58,13 +68,13 @@ public:
     bool SetKeyEntry(uint8_t code, bool isModifier, bool unassigned);
     // SetKeyEntry, then the whole table is uploaded.
     bool SetKeyIntercept(uint8_t code, bool isModifier, bool unassigned);
-    const InterceptTable& Table() const { return table_; }
+    const InterceptTable& Table() const { return Settle(), table_; }
     // True while the driver holds exactly the table and flags kept here: the
     // last upload succeeded and nothing changed since.
-    bool TableSent() const { return tableSent_; }
+    bool TableSent() const { return Settle(), tableSent_; }
 
     // Gaming flag bits (kBlockAltF4, kBlockAltTab); only an upload sends them.
-    uint8_t GamingFlags() const { return gamingFlags_; }
+    uint8_t GamingFlags() const { return Settle(), gamingFlags_; }
     void SetGamingFlag(uint8_t bit, bool on);
 
     // Where reports go; see ReportHandover::SetReceiver for the waiting rule:
@@ -72,6 +82,8 @@ public:
     void SetReportReceiver(ReportHandover::Receiver receiver) { handover_->SetReceiver(std::move(receiver)); }
 
 private:
+    // Waits for the thread of OpenInBackground, unless called on it.
+    void Settle() const;
     // One feature-report write or read; on success packet bytes 0..3 become
     // what the device returned.
     bool ControlTransfer(bool write, DevicePacket& packet);
@@ -80,6 +92,7 @@ private:
     IClock& clock_;
     std::shared_ptr<IDeviceHandle> device_;
     std::thread listener_;
+    mutable std::thread opener_;
     std::shared_ptr<ListenerControl> listenerControl_;
     InterceptTable table_ = EmptyInterceptTable();
     uint8_t reserved_ = 0;

@@ -93,13 +93,15 @@ std::wstring AnswerMessageBox(std::chrono::milliseconds timeout, int button) {
 }
 
 HWND PageWith(HWND main, int id, const wchar_t* controlClass) {
-    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        HWND control = GetDlgItem(child, id);
-        wchar_t cls[64] = {};
-        if (control && (!controlClass || (GetClassNameW(control, cls, 64) && lstrcmpiW(cls, controlClass) == 0)))
-            return child;
-    }
-    return nullptr;
+    return Poll(std::chrono::milliseconds(5000), [&]() -> HWND {
+        for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            HWND control = GetDlgItem(child, id);
+            wchar_t cls[64] = {};
+            if (control && (!controlClass || (GetClassNameW(control, cls, 64) && lstrcmpiW(cls, controlClass) == 0)))
+                return child;
+        }
+        return nullptr;
+    });
 }
 
 HWND HostedEdit(HWND dialog, int id) {

@@ -39,8 +39,9 @@ private:
 // The program's main window (found by its class), waiting up to `timeout`.
 HWND WaitForMainWindow(std::chrono::milliseconds timeout);
 // The child page of `main` that holds control `id`, of window class
-// `controlClass` when given, or null. Pages repeat ids (the keyboard page's
-// keys use 1001-1113): pass one only that page has, or its class.
+// `controlClass` when given, or null after five seconds: the window builds
+// its pages just after its tray icon is up. Pages repeat ids (the keyboard
+// page's keys use 1001-1113): pass one only that page has, or its class.
 HWND PageWith(HWND main, int id, const wchar_t* controlClass = nullptr);
 // The edit control `id` of a dialog, inside the scroll frame that took over
 // its id; null when there is none.
