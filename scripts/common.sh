@@ -6,8 +6,10 @@ BUILD=$ROOT/build
 export WINEPREFIX=$BUILD/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
-# No Wine dialogs about Mono or Gecko: the program needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml=d"
+# No Wine dialogs about Mono or Gecko: the program needs neither. No
+# debugger either: a program that crashes ends with its exception code at
+# once, where Wine's debugger would hold it, and the suite waiting for it.
+export WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe=d"
 
 PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
