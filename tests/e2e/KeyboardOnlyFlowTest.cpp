@@ -79,7 +79,9 @@ TEST_F(KeyboardOnlyFlow, TabArrowsEnterAssignEnterToAThenCtrlTabAndSpaceTurnTheB
     ASSERT_TRUE(PressKeys("ctrl+shift+Tab"));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(backlight); }, 5s)) << "back to the macro page";
 
-    const CKeyAction& assigned = ExitAndRead().Find(u"Profile1")->keys[0x41];
+    CDocProfileSet saved = ExitAndRead();
+    ASSERT_NE(saved.Find(u"Profile1"), nullptr);
+    const CKeyAction& assigned = saved.Find(u"Profile1")->keys[0x41];
     EXPECT_EQ(assigned.kind, kKindKeyboard);
     EXPECT_EQ(assigned.keyboardInputs[0].Vk(), 0x0D);
     EXPECT_EQ(assigned.keyboardInputs[1].Vk(), 0x0D);
