@@ -129,6 +129,11 @@ void CMainDlg::FinishStart() {
         [this](const std::u16string& program, bool own, DWORD process) { OnForeground(program, own, process); });
     // The language remembered in the file (set up by the application), or English.
     SetLanguage(u"");
+    // The focus where the dialog would have put it, had the pages been
+    // there at creation: in the keyboard page, never on the name edit,
+    // where keys sent to a window that was left in front would type.
+    if (const HWND first = GetNextDlgTabItem(keyboardPage_.GetSafeHwnd(), nullptr, FALSE))
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 // Children at fixed positions; the keyboard page shows first.
