@@ -15,6 +15,7 @@ public:
     }
 
 protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnSkinInit() override;
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 

@@ -106,8 +106,8 @@ protected:
         return skin ? CutSlice(*skin, this->GetSafeHwnd(), state, indexes_[Slot(state)]) : nullptr;
     }
     void DrawSlice(Gdiplus::Graphics& graphics, SkinState state, const RECT& dest) {
-        const auto piece = CutOwnSlice(state);
-        DrawFace(graphics, piece.get(), ToRect(dest), &lastStatus_);
+        if (CSkinDialog* skin = GetSkinParent())
+            ::DrawSlice(graphics, *skin, this->GetSafeHwnd(), state, indexes_[Slot(state)], ToRect(dest), &lastStatus_);
     }
     // The window text in the colour of `colourState`.
     void DrawCaption(Gdiplus::Graphics& graphics, const RECT& rect, SkinState colourState,

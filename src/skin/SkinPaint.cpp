@@ -1,6 +1,9 @@
 #include "skin/SkinPaint.h"
 
+#include <algorithm>
 #include <map>
+#include <tuple>
+#include <utility>
 
 #include "skin/SkinDialog.h"
 
@@ -29,17 +32,55 @@ const Gdiplus::FontFamily* FamilyOrFallback(const std::wstring& name) {
     if (found == families->end()) found = families->emplace(name, MakeFamily(name)).first;
     return found->second.get();
 }
-}  // namespace
 
-std::unique_ptr<Gdiplus::Bitmap> CutSlice(const CSkinDialog& skin, HWND control, SkinState state, int controlIndex) {
+// One GDI+ font per family, size and style, made on first use: making one
+// costs more than drawing a label. UI thread only; never deleted, as the
+// families above.
+const Gdiplus::Font* FontOf(const SkinFont& font) {
+    using Key = std::tuple<std::wstring, float, int>;
+    static auto* fonts = new std::map<Key, std::unique_ptr<Gdiplus::Font>>;
+    const Key key{font.family, font.size, font.style};
+    auto found = fonts->find(key);
+    if (found != fonts->end()) return found->second.get();
+    const auto family = FamilyOrFallback(font.family);
+    if (!family) return nullptr;
+    return fonts->emplace(key, std::make_unique<Gdiplus::Font>(family, font.size, font.style, Gdiplus::UnitPixel))
+        .first->second.get();
+}
+
+bool Blank(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c == L' '; });
+}
+
+// The image for `state` and the rectangle of it under `control`; a null
+// image when there is none or the rectangle leaves it.
+std::pair<Gdiplus::Bitmap*, Gdiplus::Rect> SliceSource(const CSkinDialog& skin, HWND control, SkinState state,
+                                                        int controlIndex) {
     Gdiplus::Bitmap* image = skin.Image(state, SkinImageIndex(state, controlIndex, skin.CurrentImageIndex()));
-    if (!HasImage(image)) return nullptr;
+    if (!HasImage(image)) return {nullptr, {}};
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, skin.GetSafeHwnd(), reinterpret_cast<POINT*>(&r), 2);
-    return std::unique_ptr<Gdiplus::Bitmap>(
-        image->Clone(static_cast<INT>(r.left), static_cast<INT>(r.top), static_cast<INT>(r.right - r.left),
-                     static_cast<INT>(r.bottom - r.top), image->GetPixelFormat()));
+    const Gdiplus::Rect source(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const bool inside = r.left >= 0 && r.top >= 0 && r.right <= static_cast<LONG>(image->GetWidth()) &&
+                        r.bottom <= static_cast<LONG>(image->GetHeight()) && source.Width > 0 && source.Height > 0;
+    return {inside ? image : nullptr, source};
+}
+}  // namespace
+
+std::unique_ptr<Gdiplus::Bitmap> CutSlice(const CSkinDialog& skin, HWND control, SkinState state, int controlIndex) {
+    const auto [image, r] = SliceSource(skin, control, state, controlIndex);
+    if (!image) return nullptr;
+    return std::unique_ptr<Gdiplus::Bitmap>(image->Clone(r.X, r.Y, r.Width, r.Height, image->GetPixelFormat()));
+}
+
+// Straight from the parent's image: a copy of the slice on every paint
+// cost more than drawing it.
+void DrawSlice(Gdiplus::Graphics& graphics, const CSkinDialog& skin, HWND control, SkinState state, int controlIndex,
+               const Gdiplus::Rect& dest, int* lastStatus) {
+    const auto [image, r] = SliceSource(skin, control, state, controlIndex);
+    if (!image) return;
+    Record(graphics.DrawImage(image, dest, r.X, r.Y, r.Width, r.Height, Gdiplus::UnitPixel), lastStatus);
 }
 
 void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus::Rect& dest, int* lastStatus) {
@@ -57,26 +98,24 @@ void DrawCellPiece(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const Gd
 
 void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::RectF& layout,
                   const SkinFont& font, uint32_t argb, const Gdiplus::StringFormat* format, int* lastStatus) {
-    if (text.empty()) return;
-    const auto family = FamilyOrFallback(font.family);
-    if (!family) return;  // no font to draw with: the face shows without text
-    const Gdiplus::Font gdiplusFont(family, font.size, font.style, Gdiplus::UnitPixel);
+    if (Blank(text)) return;  // the keys carry a space: nothing to draw
+    const Gdiplus::Font* gdiplusFont = FontOf(font);
+    if (!gdiplusFont) return;  // no font to draw with: the face shows without text
     const Gdiplus::SolidBrush brush{Gdiplus::Color(argb)};
-    Record(graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &gdiplusFont, layout, format, &brush),
+    Record(graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), gdiplusFont, layout, format, &brush),
            lastStatus);
 }
 
 HFONT CreateGdiFont(const SkinFont& font) {
-    const auto family = FamilyOrFallback(font.family);
-    if (!family) return nullptr;
-    const Gdiplus::Font gdiplusFont(family, font.size, font.style, Gdiplus::UnitPixel);
+    const Gdiplus::Font* gdiplusFont = FontOf(font);
+    if (!gdiplusFont) return nullptr;
     // Without a window yet, the logical font is taken for the screen.
     const HDC screen = GetDC(nullptr);
     LOGFONTW logFont{};
     Gdiplus::Status status = Gdiplus::GenericError;
     {
         Gdiplus::Graphics graphics(screen);
-        status = gdiplusFont.GetLogFontW(&graphics, &logFont);
+        status = gdiplusFont->GetLogFontW(&graphics, &logFont);
     }
     ReleaseDC(nullptr, screen);
     return status == Gdiplus::Ok ? CreateFontIndirectW(&logFont) : nullptr;

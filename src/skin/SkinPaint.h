@@ -18,6 +18,10 @@ class CSkinDialog;
 // such image or the rectangle leaves it.
 std::unique_ptr<Gdiplus::Bitmap> CutSlice(const CSkinDialog& skin, HWND control, SkinState state, int controlIndex);
 
+// Draws that rectangle of the skin parent's image into `dest`; nothing when
+// CutSlice would give null.
+void DrawSlice(Gdiplus::Graphics& graphics, const CSkinDialog& skin, HWND control, SkinState state, int controlIndex,
+               const Gdiplus::Rect& dest, int* lastStatus);
 // Draws `image` (may be null) stretched into `dest`.
 void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus::Rect& dest, int* lastStatus);
 // Draws the `source` rectangle of `image` stretched into `dest`. With
