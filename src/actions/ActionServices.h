@@ -34,4 +34,7 @@ struct ExecutionContext {
     const std::atomic<bool>& stop;
     // The key as the dispatcher saw it, for the activity.
     ActivitySubject subject = {};
+    // The first of the key's records went out already, sent by the listener
+    // as the report came (CPressLane).
+    bool firstSent = false;
 };

@@ -64,6 +64,12 @@ std::size_t CActivationRunner::Running() const {
         std::count_if(activations_.begin(), activations_.end(), [](const Activation& a) { return !a.done; }));
 }
 
+bool CActivationRunner::Busy(const CKeyAction& key) const {
+    std::lock_guard lock(mutex_);
+    return std::any_of(activations_.begin(), activations_.end(),
+                       [&](const Activation& a) { return a.key == &key && !a.done; });
+}
+
 std::size_t CActivationRunner::Threads() const {
     std::lock_guard lock(mutex_);
     return threads_.size();

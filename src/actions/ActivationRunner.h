@@ -54,6 +54,8 @@ public:
     void SetWaitStep(std::function<void()> step) { waitStep_ = std::move(step); }
 
     std::size_t Running() const;
+    // Whether an activation bound to `key` has not ended yet.
+    bool Busy(const CKeyAction& key) const;
     std::size_t Threads() const;
 
 private:

@@ -49,10 +49,19 @@ CDispatcher::CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const 
     : profiles_(profiles),
       host_(host),
       held_(services.input),
+      lane_(std::make_shared<CPressLane>(held_)),
       services_{held_, services.clock, services.host, services.activity},
       macros_(std::move(macros)), runner_(services.clock) {}
 
+CDispatcher::~CDispatcher() { lane_->Suspend(); }
+
 int CDispatcher::OnDeviceReport(const uint8_t* report, std::size_t length) {
+    const int processed = Dispatch(report, length);
+    SettleLane();
+    return processed;
+}
+
+int CDispatcher::Dispatch(const uint8_t* report, std::size_t length) {
     if (length != kReportSize || report == nullptr) return 0;
     CDocProfile* profile = profiles_.Current();
     if (profile == nullptr) return 0;
@@ -67,6 +76,15 @@ int CDispatcher::OnDeviceReport(const uint8_t* report, std::size_t length) {
         for (const Change& change : changes)
             if (change.press) StartWorker(*change.key);
     return 1;
+}
+
+void CDispatcher::SettleLane() {
+    for (const InputRecord& record : lane_->TakeUnclaimed()) (void)held_.ReleaseOf(record);
+    const CDocProfile* profile = profiles_.Current();
+    if (releasing_ || host_.IsRecording() || profile == nullptr)
+        lane_->Suspend();
+    else if (lane_->Suspended())
+        lane_->Publish(*profile);
 }
 
 std::vector<CDispatcher::Change> CDispatcher::Changes(CDocProfile& profile, const uint8_t* report) {
@@ -187,23 +205,31 @@ void CDispatcher::StartRepeat(CDocProfile& profile, CKeyAction& key, int opposit
 
 // The worker acts even when the key was already let go: the press happened,
 // and a quick tap must not be lost to a thread that started late.
+// A press the lane sent early is claimed only when no activation of the
+// key runs: the new one is then the first and goes on from the second record.
 void CDispatcher::StartWorker(CKeyAction& key) {
     MacroSnapshot macro = key.kind == kKindMacro ? macros_(key.macroName) : nullptr;
+    const std::span<const InputRecord> records = key.SentRecords();
+    const bool firstSent = key.keyType == kKeyTypeNormal && key.code <= 0xFF && !records.empty() &&
+                           !runner_.Busy(key) && lane_->Claim(static_cast<uint8_t>(key.code), records.front());
     const ActionServices& services = services_;
-    (void)runner_.Start(key, [&key, &services, macro = std::move(macro), subject = SubjectOf(key)](
-                                 const std::atomic<bool>& stop) {
-        key.Execute(ExecutionContext{services, macro, stop, subject});
+    const bool started = runner_.Start(key, [&key, &services, macro = std::move(macro), subject = SubjectOf(key),
+                                             firstSent](const std::atomic<bool>& stop) {
+        key.Execute(ExecutionContext{services, macro, stop, subject, firstSent});
     });  // a worker that cannot be started loses its action
+    if (!started && firstSent) (void)held_.ReleaseOf(records.front());
 }
 
 void CDispatcher::OnKeyboardRemoved() {
     if (CDocProfile* profile = profiles_.Current())
         for (CKeyAction& key : profile->keys) key.released = 1;
     previous_.fill(0);
+    lane_->Forget();
     (void)ReleaseAll();  // a release the system refused waits for the next call
 }
 
 bool CDispatcher::ReleaseAll() {
+    lane_->Suspend();
     releasing_ = true;
     runner_.EndAll();
     releasing_ = false;

@@ -6,7 +6,9 @@
 //
 // Threads: every member runs on the user-interface thread, one report at a
 // time. Workers and repeats share only the key records' runtime fields and
-// the snapshot of a macro taken here when the press is dispatched.
+// the snapshot of a macro taken here when the press is dispatched. The
+// listener thread sees each report first, in the press lane, which may send
+// a press's first record before the report gets here (actions/PressLane.h).
 //
 // Every input of every action goes through the dispatcher's ledger of held
 // keys (CHeldInput), so that ReleaseAll can let go of what they left down.
@@ -14,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,6 +24,7 @@
 #include "actions/ActionServices.h"
 #include "actions/ActivationRunner.h"
 #include "actions/HeldInput.h"
+#include "actions/PressLane.h"
 
 class CDocProfile;
 class CDocProfileSet;
@@ -39,6 +43,9 @@ public:
     // through the ledger, which sends to `services.input`.
     CDispatcher(CDocProfileSet& profiles, IDispatcherHost& host, const ActionServices& services,
                 MacroSource macros);
+    ~CDispatcher();
+    CDispatcher(const CDispatcher&) = delete;
+    CDispatcher& operator=(const CDispatcher&) = delete;
 
     // 1 when the report was processed; 0, changing nothing, when its length
     // is not 12 or no profile is current.
@@ -61,10 +68,16 @@ public:
     // Ends the activations that read these keys and waits for them: a
     // profile's keys before the profile is deleted or overwritten, one key
     // before its assignment is replaced.
-    void EndActivations(std::span<CKeyAction> keys) { runner_.EndAndWait(keys); }
+    void EndActivations(std::span<CKeyAction> keys) {
+        lane_->Suspend();
+        runner_.EndAndWait(keys);
+    }
     // Ends and waits for every activation; at shutdown.
     void EndAllActivations() { runner_.EndAll(); }
     CActivationRunner& Runner() { return runner_; }
+    // For the listener thread's receiver, which may outlive the dispatcher:
+    // the lane sends nothing once the dispatcher is gone.
+    std::shared_ptr<CPressLane> Lane() const { return lane_; }
 
 private:
     struct Change {
@@ -72,16 +85,22 @@ private:
         bool press;
     };
 
+    // OnDeviceReport without the lane's settling.
+    int Dispatch(const uint8_t* report, std::size_t length);
     std::vector<Change> Changes(CDocProfile& profile, const uint8_t* report);
     void SelectByAccelerator(std::vector<Change>& changes);
     void RunFnFunctions(CDocProfile& profile, std::vector<Change>& changes);
     void RunFnFunction(CDocProfile& profile, int slot, CKeyAction& key);
     void StartRepeat(CDocProfile& profile, CKeyAction& key, int opposite, std::function<void(const std::atomic<bool>&)> repeat);
     void StartWorker(CKeyAction& key);
+    // After a report: lets go of the early records no press claimed, and
+    // opens the lane again when nothing keeps it shut.
+    void SettleLane();
 
     CDocProfileSet& profiles_;
     IDispatcherHost& host_;
     CHeldInput held_;
+    std::shared_ptr<CPressLane> lane_;
     const ActionServices services_;
     MacroSource macros_;
     CActivationRunner runner_;

@@ -66,6 +66,26 @@ bool CHeldInput::ReleaseAll() {
     return ReleaseAllLocked();
 }
 
+bool CHeldInput::ReleaseOf(const InputRecord& sent) {
+    std::lock_guard lock(mutex_);
+    CHeldInput scratch(system_);  // what `sent` alone holds
+    scratch.NoteLocked(sent, true);
+    bool allTaken = true;
+    for (const Entry& entry : scratch.held_) {
+        if (std::none_of(held_.begin(), held_.end(), [&](const Entry& e) { return e.id == entry.id; })) continue;
+        if (system_.Send(entry.release))
+            DropLocked(entry.id);
+        else
+            allTaken = false;
+    }
+    return allTaken;
+}
+
+void CHeldInput::Adopt(const InputRecord& sent) {
+    std::lock_guard lock(mutex_);
+    NoteLocked(sent, true);
+}
+
 void CHeldInput::ReleaseAndSeal() {
     sealed_ = true;
     std::unique_lock lock(mutex_, std::defer_lock);

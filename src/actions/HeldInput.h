@@ -36,6 +36,12 @@ public:
     // one was taken. Callers end the activations that send first, or a
     // loop presses again right after.
     bool ReleaseAll();
+    // Lets go of what `sent`, a record sent earlier, holds down, if it is
+    // still held; true when the system took the releases.
+    bool ReleaseOf(const InputRecord& sent);
+    // Follows a record another ledger sent and the system took, as though
+    // this one had sent it, so that its ReleaseAll lets go of it too.
+    void Adopt(const InputRecord& sent);
     // For a crash: lets go as ReleaseAll does, unless a send is under way
     // for longer than a moment (it may be the thread that failed), and from
     // then on passes no down at all.

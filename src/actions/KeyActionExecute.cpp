@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <span>
 
 #include "actions/ActionServices.h"
@@ -14,12 +13,16 @@ namespace {
 constexpr uint32_t kRecordWaitMs = 30;
 
 // Every record is followed by the wait, the last one's included. A stop
-// ends the records there and lets go of what they left down. The activity
-// hears of it once the first record is out, so the key loses no time.
+// ends the records there and lets go of what they left down, the first
+// record's too when the listener sent it. The activity hears of it once the
+// first record is out, so the key loses no time.
 void SendRecords(std::span<const InputRecord> records, const ExecutionContext& context, const CKeyAction& key) {
     CHeldInput own(context.services.input);
     for (const InputRecord& record : records) {
-        (void)own.Send(record);  // rejected input is lost silently
+        if (&record == records.data() && context.firstSent)
+            own.Adopt(record);
+        else
+            (void)own.Send(record);  // rejected input is lost silently
         if (&record == records.data()) NoteSent(context.services.activity, context.subject, key);
         if (!WaitUnlessStopped(context.services.clock, kRecordWaitMs, context.stop)) {
             (void)own.ReleaseAll();  // what the system refuses is left to the program's ledger
@@ -36,20 +39,11 @@ void CKeyAction::Execute(const ExecutionContext& context) {
         const ActionServices& services = context.services;
         switch (kind) {
         case kKindKeyboard:
-            SendRecords(keyboardInputs, context, *this);
-            break;
         case kKindMouse:
-            SendRecords(mouseInputs, context, *this);
-            break;
         case kKindMedia:
-            SendRecords(mediaInputs, context, *this);
+        case kKindShortcut:
+            SendRecords(SentRecords(), context, *this);
             break;
-        case kKindShortcut: {
-            const auto count = static_cast<int32_t>(shortcutCount);
-            const auto sent = std::min<std::size_t>(count > 0 ? static_cast<std::size_t>(count) : 0, kShortcutCapacity);
-            SendRecords(std::span(shortcutInputs).first(sent), context, *this);
-            break;
-        }
         case kKindLaunch: {
             const std::u16string& target = launchType == kLaunchProgram ? programPath : webAddress;
             const bool launched = LaunchTarget(target, services.host);

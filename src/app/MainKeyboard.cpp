@@ -1,5 +1,7 @@
 #include "app/MainKeyboard.h"
 
+#include <algorithm>
+
 #include "actions/MacroPlayback.h"
 #include "actions/SoftwareActions.h"
 #include "device/DeviceArrival.h"
@@ -35,7 +37,13 @@ void CMainKeyboard::Attach(HWND window) {
     // Set once for the run: the receiver stops delivering by itself when the
     // window is gone, and dropping it here could wait on a listener that
     // waits for this very thread.
-    Channel().SetReportReceiver(WindowReportReceiver(window));
+    // The lane sees each report on the listener thread first, so a press
+    // acts without waiting for the window (actions/PressLane.h).
+    Channel().SetReportReceiver([lane = dispatcher_.Lane(), toWindow = WindowReportReceiver(window)](
+                                    const EventReport& report) {
+        lane->OnReport(std::span(report.bytes).first(std::min<std::size_t>(report.length, report.bytes.size())));
+        toWindow(report);
+    });
     notification_ = RegisterHidNotification(window);
     crashRelease_.emplace(dispatcher_.Held());
     // The recorder keeps injected keystrokes: what actions hold goes first.

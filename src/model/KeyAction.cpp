@@ -1,5 +1,6 @@
 #include "model/KeyAction.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/Archive.h"
@@ -35,4 +36,17 @@ void CKeyAction::Serialize(CArchive& ar) {
     ar.TransferBlock(mediaInputs.data(), sizeof mediaInputs);
     ar.Transfer(shortcutCount);
     ar.TransferBlock(shortcutInputs.data(), sizeof shortcutInputs);
+}
+
+std::span<const InputRecord> CKeyAction::SentRecords() const {
+    switch (kind) {
+    case kKindKeyboard: return keyboardInputs;
+    case kKindMouse: return mouseInputs;
+    case kKindMedia: return mediaInputs;
+    case kKindShortcut: {
+        const auto count = static_cast<int32_t>(shortcutCount);
+        return std::span(shortcutInputs).first(std::min<std::size_t>(count > 0 ? static_cast<std::size_t>(count) : 0, kShortcutCapacity));
+    }
+    default: return {};
+    }
 }

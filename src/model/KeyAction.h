@@ -8,6 +8,7 @@
 // changes on the user-interface thread only.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "model/CopyableAtomic.h"
@@ -57,6 +58,10 @@ public:
     // returns when it is done; a looping macro keeps the thread until its
     // loop ends. Of overlapping activations of one key only the first acts.
     void Execute(const ExecutionContext& context);
+
+    // What a key of a sending kind (keyboard, mouse, media, shortcut) sends,
+    // in order, one record every 30 ms; empty for the other kinds.
+    std::span<const InputRecord> SentRecords() const;
 
     std::u16string name;
     uint32_t reserved1 = 0;

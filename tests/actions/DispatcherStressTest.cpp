@@ -84,10 +84,13 @@ TEST(DispatcherStress, PressesStreamWhileProfilesAreDeletedAndTheApplicationShut
     }
 
     std::atomic<bool> streaming{true};
-    std::thread listener([&] {
+    // The listener hands each report to the press lane first, outside the
+    // window's exclusivity; the lane outlives the dispatcher.
+    std::thread listener([&, lane = dispatcher->Lane()] {
         std::mt19937 random(7);
         while (streaming) {
             const auto report = RandomReport(random);
+            lane->OnReport(report);
             {
                 std::lock_guard lock(host.ui);
                 if (!streaming) return;  // the window is gone

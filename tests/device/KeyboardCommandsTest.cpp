@@ -11,6 +11,9 @@ protected:
         profile.ResetToDefaults();
         profile.name = u"Profile1";
         ASSERT_TRUE(channel.Open());
+        // The listener's first status request waits in the keyboard, so a
+        // fault set for the next request reaches a command, not the listener.
+        ASSERT_TRUE(WaitUntil([&] { return keyboard.PendingStatusRequests() == 1; }));
         keyboard.ClearLog();
     }
 
