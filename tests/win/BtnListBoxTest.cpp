@@ -162,3 +162,31 @@ TEST_F(BtnListBoxTest, DropDownGoesWithItsButton) {
     dialog.DestroyWindow();
     EXPECT_FALSE(IsWindow(dropDown));
 }
+
+TEST_F(BtnListBoxTest, ClosedItTakesTheKeysOfAClosedComboBox) {
+    Open({L"Alpha", L"Beta", L"Gamma"});
+    dialog.choice.SelectItem(0);
+    SetFocus(dialog.choice.GetSafeHwnd());
+    const struct {
+        WORD vk;
+        const wchar_t* shown;
+        std::size_t told;  // notifications so far
+    } steps[] = {{VK_DOWN, L"Beta", 1}, {VK_END, L"Gamma", 2}, {VK_RIGHT, L"Gamma", 2},
+                 {VK_HOME, L"Alpha", 3}, {VK_UP, L"Alpha", 3}};
+    for (const auto& s : steps) {
+        TapKey(s.vk);
+        ASSERT_TRUE(PumpUntil([&] { return dialog.Choices().size() == s.told; }, 1000ms)) << s.vk;
+        PumpFor(50ms);
+        EXPECT_EQ(dialog.choice.Text(), s.shown) << s.vk;
+        EXPECT_EQ(dialog.Choices().size(), s.told) << s.vk << ": told only of a change";
+        EXPECT_EQ(GetFocus(), dialog.choice.GetSafeHwnd()) << "the arrows keep the focus";
+    }
+    for (bool alt : {false, true}) {
+        if (alt) Key(VK_MENU, true);
+        TapKey(alt ? VK_DOWN : VK_F4);
+        if (alt) Key(VK_MENU, false);
+        EXPECT_TRUE(PumpUntil([&] { return dialog.choice.IsDroppedDown(); }, 1000ms)) << (alt ? "Alt+Down" : "F4");
+        TapKey(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return !dialog.choice.IsDroppedDown(); }, 1000ms));
+    }
+}

@@ -1,6 +1,7 @@
 // The skinned controls with the keyboard: the focus mark, shown once the
-// keyboard moves the focus and hidden by a mouse press; Enter pressing only
-// a control whose mark shows; the arrows in a radio group.
+// keyboard moves the focus and hidden by a mouse press (but always on the
+// caretless key capture field); Enter pressing only a control whose mark
+// shows; the arrows in a radio group.
 #include <gtest/gtest.h>
 
 #include "win/support/Capture.h"
@@ -43,6 +44,21 @@ TEST(FocusMark, ShowsOnceTheKeyboardIsUsedAndEnterPressesOnlyAControlWhoseMarkSh
     TapKey(VK_RETURN);
     PumpFor(100ms);
     EXPECT_EQ(dialog.Clicks(IDC_T_BUTTON), 1) << "no mark: a key assigned Enter presses nothing";
+}
+
+TEST(FocusMark, EditsShowItWithTheCuesAndTheKeyCaptureFieldWheneverFocused) {
+    MoveCursor(POINT{900, 700});
+    SkinTestDialog dialog;
+    dialog.Open();
+    EXPECT_FALSE(RingOn(dialog.edit)) << "the caret shows where typing goes";
+    EXPECT_TRUE(RingOn(dialog.keys)) << "no caret there: the mark shows even after the mouse";
+    SetFocus(dialog.button.GetSafeHwnd());
+    TapKey(VK_TAB);
+    PumpFor(50ms);
+    EXPECT_TRUE(RingOn(dialog.edit));
+    TapKey('Q');
+    ASSERT_TRUE(PumpUntil([&] { return !dialog.edit.Text().empty(); }, 1000ms));
+    EXPECT_TRUE(RingOn(dialog.edit)) << "still there after the text repainted";
 }
 
 TEST(SkinRadioBox, ArrowsMoveThroughTheGroupAndTickWhatTheyReach) {
