@@ -13,13 +13,14 @@
 using namespace std::chrono_literals;
 
 namespace {
-// Focuses `control` and tells whether its 2-pixel ring shows.
+// Focuses `control` and tells whether its 2-pixel ring shows, read on the
+// right, where no caret of an edit blinks over it.
 bool RingOn(const CWnd& control) {
     SetFocus(control.GetSafeHwnd());
     PumpFor(50ms);
     const Capture c = CaptureClient(control.GetSafeHwnd());
     EXPECT_NE(c.At(2, 2), 0xFFB000u);
-    return c.At(0, 0) == 0xFFB000 && c.At(1, c.height / 2) == 0xFFB000;
+    return c.At(c.width - 1, 0) == 0xFFB000 && c.At(c.width - 2, c.height / 2) == 0xFFB000;
 }
 }  // namespace
 

@@ -369,7 +369,9 @@ TEST_F(ScreenReader, FocusStateAndNameChangesReachAnEventHookOutOfContext) {
         heardEvents.clear();
         const HWND before = focus();
         step.gesture();
-        if (step.event == EVENT_OBJECT_FOCUS) ASSERT_TRUE(PumpUntil([&] { return focus() != before; }, 3000ms)) << step.what;
+        if (step.event == EVENT_OBJECT_FOCUS) {
+            ASSERT_TRUE(PumpUntil([&] { return focus() != before; }, 3000ms)) << step.what;
+        }
         EXPECT_TRUE(heard(step.event, step.control())) << step.what;
     }
     Exit();
