@@ -330,15 +330,11 @@ struct WinEventUnhook {
 
 TEST_F(ScreenReader, FocusStateAndNameChangesReachAnEventHookOutOfContext) {
     DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(main_, &process);
+    GetWindowThreadProcessId(main_, &process);
     const UniqueResource<HWINEVENTHOOK, WinEventUnhook> hook(SetWinEventHook(
         EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnWinEvent, process, 0, WINEVENT_OUTOFCONTEXT));
     ASSERT_TRUE(hook);
-    const auto focus = [thread] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
-    };
+    const auto focus = [&] { return FocusIn(main_); };
     const auto heard = [](DWORD event, HWND window) {
         return PumpUntil([&] {
             return std::any_of(heardEvents.begin(), heardEvents.end(),
