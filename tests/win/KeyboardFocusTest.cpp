@@ -47,7 +47,7 @@ TEST(FocusMark, ShowsOnceTheKeyboardIsUsedAndEnterPressesOnlyAControlWhoseMarkSh
     EXPECT_EQ(dialog.Clicks(IDC_T_BUTTON), 1) << "no mark: a key assigned Enter presses nothing";
 }
 
-TEST(FocusMark, EditsShowItWithTheCuesAndTheKeyCaptureFieldWheneverFocused) {
+TEST(FocusMark, EditsAndTheLinkShowItWithTheCuesTheKeyCaptureFieldWheneverFocused) {
     MoveCursor(POINT{900, 700});
     SkinTestDialog dialog;
     dialog.Open();
@@ -57,6 +57,8 @@ TEST(FocusMark, EditsShowItWithTheCuesAndTheKeyCaptureFieldWheneverFocused) {
     TapKey(VK_TAB);
     PumpFor(50ms);
     EXPECT_TRUE(RingOn(dialog.edit));
+    EXPECT_TRUE(RingOn(dialog.link));
+    SetFocus(dialog.edit.GetSafeHwnd());
     TapKey('Q');
     ASSERT_TRUE(PumpUntil([&] { return !dialog.edit.Text().empty(); }, 1000ms));
     EXPECT_TRUE(RingOn(dialog.edit)) << "still there after the text repainted";
