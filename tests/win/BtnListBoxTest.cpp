@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "win/support/Capture.h"
 #include "win/support/Input.h"
 #include "win/support/ListTestFixture.h"
@@ -167,19 +169,16 @@ TEST_F(BtnListBoxTest, ClosedItTakesTheKeysOfAClosedComboBox) {
     Open({L"Alpha", L"Beta", L"Gamma"});
     dialog.choice.SelectItem(0);
     SetFocus(dialog.choice.GetSafeHwnd());
-    const struct {
-        WORD vk;
-        const wchar_t* shown;
-        std::size_t told;  // notifications so far
-    } steps[] = {{VK_DOWN, L"Beta", 1}, {VK_END, L"Gamma", 2}, {VK_RIGHT, L"Gamma", 2},
-                 {VK_HOME, L"Alpha", 3}, {VK_UP, L"Alpha", 3}};
-    for (const auto& s : steps) {
-        TapKey(s.vk);
-        ASSERT_TRUE(PumpUntil([&] { return dialog.Choices().size() == s.told; }, 1000ms)) << s.vk;
-        PumpFor(50ms);
-        EXPECT_EQ(dialog.choice.Text(), s.shown) << s.vk;
-        EXPECT_EQ(dialog.Choices().size(), s.told) << s.vk << ": told only of a change";
-        EXPECT_EQ(GetFocus(), dialog.choice.GetSafeHwnd()) << "the arrows keep the focus";
+    // Which row each key reaches is the native table's; here: they reach the
+    // button, keep the focus there, and tell the parent only of a change.
+    const std::tuple<WORD, const wchar_t*, std::size_t> steps[] = {
+        {VK_DOWN, L"Beta", 1}, {VK_DOWN, L"Gamma", 2}, {VK_END, L"Gamma", 2}};
+    for (const auto& [vk, shown, told] : steps) {
+        TapKey(vk);
+        PumpFor(100ms);
+        EXPECT_EQ(dialog.choice.Text(), shown);
+        EXPECT_EQ(dialog.Choices().size(), told);
+        EXPECT_EQ(GetFocus(), dialog.choice.GetSafeHwnd());
     }
     for (bool alt : {false, true}) {
         if (alt) Key(VK_MENU, true);

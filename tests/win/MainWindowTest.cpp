@@ -301,27 +301,20 @@ std::vector<int> TabOrder(HWND main) {
 }
 
 TEST_F(ScreenReader, TabGoesTopToBottomThenThroughThePageAndEndsOnTheWebsiteLink) {
-    // Delete is disabled with one profile, and Clear without a program.
-    const std::vector<int> expected = {1001, 1002,                               // minimize, close
-                                       1020, 1021, 1022,                         // languages
-                                       1016, 1017, 1018, 1019,                   // the page buttons
-                                       1024, kNew, kCopy, 1031, 1032,            // profile list and buttons
-                                       1026, 1027, 1045, 1046,                   // name, accelerator, program
-                                       0,                                        // the keyboard page
-                                       1081};                                    // the website link
+    // Minimize, close, languages, page buttons, profile list and buttons (no
+    // Delete with one profile), name, accelerator, program (no Clear without
+    // one), the keyboard page, the website link.
+    const std::vector<int> expected = {1001, 1002, 1020, 1021, 1022, 1016, 1017, 1018, 1019, 1024,
+                                       kNew, kCopy, 1031, 1032, 1026, 1027, 1045, 1046, 0, 1081};
     EXPECT_EQ(TabOrder(main_), expected);
     Exit();
 }
 
 // A screen reader's view of the events: out of context, on this thread.
-struct WinEvent {
-    DWORD event;
-    HWND window;
-};
-std::vector<WinEvent> heardEvents;
+std::vector<std::pair<DWORD, HWND>> heardEvents;
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
-    if (object == OBJID_CLIENT) heardEvents.push_back({event, window});
+    if (object == OBJID_CLIENT) heardEvents.emplace_back(event, window);
 }
 
 struct WinEventUnhook {
@@ -336,10 +329,7 @@ TEST_F(ScreenReader, FocusStateAndNameChangesReachAnEventHookOutOfContext) {
     ASSERT_TRUE(hook);
     const auto focus = [&] { return FocusIn(main_); };
     const auto heard = [](DWORD event, HWND window) {
-        return PumpUntil([&] {
-            return std::any_of(heardEvents.begin(), heardEvents.end(),
-                               [&](const WinEvent& e) { return e.event == event && e.window == window; });
-        }, 3000ms);
+        return PumpUntil([&] { return std::ranges::count(heardEvents, std::pair{event, window}) > 0; }, 3000ms);
     };
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == main_ && GetParent(focus()) == KeyPage(); }, 5000ms));
     const auto ctrlTab = [] {
