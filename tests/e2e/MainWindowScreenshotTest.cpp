@@ -13,8 +13,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-using MainWindowScreenshots = ProgramFixture;
-
 // A recorded macro for the macro page to show: Ctrl+C held 300 ms, then V.
 CDocMacroSet CopyAndPaste() {
     CDocMacroSet macros;
@@ -28,13 +26,21 @@ CDocMacroSet CopyAndPaste() {
     return macros;
 }
 
+class MainWindowScreenshots : public ProgramFixture {
+protected:
+    // The program with that macro, its window shown; null when it did not show.
+    HWND StartShown() {
+        CDocMacroSet macros = CopyAndPaste();
+        run_.WriteMacros(macros);
+        StartWith(DefaultProfiles(), ProfileApplied);
+        HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+        return main && ShowFromTray(main) ? main : nullptr;
+    }
+};
+
 TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
-    CDocMacroSet macros = CopyAndPaste();
-    run_.WriteMacros(macros);
-    StartWith(DefaultProfiles(), ProfileApplied);
-    HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+    HWND main = StartShown();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(ShowFromTray(main));
     const struct {
         const wchar_t* name;
         POINT button;
@@ -105,12 +111,8 @@ bool SaveAround(HWND main, HWND control, const wchar_t* name) {
 }
 
 TEST_F(MainWindowScreenshots, FocusMarksWhereTheKeyboardPutThem) {
-    CDocMacroSet macros = CopyAndPaste();
-    run_.WriteMacros(macros);
-    StartWith(DefaultProfiles(), ProfileApplied);
-    HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+    HWND main = StartShown();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(ShowFromTray(main));
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }, 5s));
     ASSERT_TRUE(MoveTo(main, 640, 30)) << "no hover in the pictures";
     const HWND keyboardPage = PageWith(main, 1113);
