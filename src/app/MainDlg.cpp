@@ -76,6 +76,7 @@ void CMainDlg::StoreInto(CDocProfile& left) {
 void CMainDlg::ShowProfile(CDocProfile& current, ProfileReason reason) {
     // A change the user asked for ends the profile the foreground program chose.
     if (IsUsersChoice(reason) || reason == ProfileReason::CommandLine) autoSwitch_.OnUserChange();
+    keyboardPage_.AnnounceKeyNames();
     backlightPage_.ShowProfile(current);
     gamingPage_.ShowProfile(current);
     panel_.Show();
@@ -114,6 +115,8 @@ void CMainDlg::FinishStart() {
     website_.SetLink(kWebsite);
     panel_.Attach(*this);
     CreatePages();
+    // Reading order: the link sits below the pages, so Tab reaches it last.
+    SetWindowPos(website_.GetSafeHwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetDragAnywhere(true);
     keyboard_.Attach(GetSafeHwnd());
     // Explorer starting again forgets the icon; it comes back while hidden.

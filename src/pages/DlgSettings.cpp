@@ -47,6 +47,10 @@ std::u16string CDlgSettings::Describe(int keyCode) const {
     return KeyAccessibleName(profile->keys[static_cast<std::size_t>(keyCode)], keyNames_, shortcuts_);
 }
 
+void CDlgSettings::AnnounceKeyNames() const {
+    for (const CKeyButton& key : buttons_) key.AnnounceNameChange();
+}
+
 CWnd* CDlgSettings::MainWindow() const { return CWnd::FromHandle(GetAncestor(GetSafeHwnd(), GA_ROOT)); }
 
 // Run over the main window, so that it stays disabled and Fn + digit

@@ -28,8 +28,12 @@ public:
     // Everything the context names, and `macros`, must outlive the page.
     CDlgSettings(KeyAssignmentContext context, const CDocMacroSet& macros);
 
-    // The page has no texts.
-    void ApplyLanguage() override {}
+    // The page has no texts, but the keys' accessible names are in the
+    // language shown.
+    void ApplyLanguage() override { AnnounceKeyNames(); }
+    // The keys' accessible names changed (another profile or language):
+    // screen readers read them again.
+    void AnnounceKeyNames() const;
 
 protected:
     BOOL OnInitDialog() override;

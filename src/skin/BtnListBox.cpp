@@ -49,6 +49,17 @@ int CBtnListBox::SelectItem(int position) {
     return selected;
 }
 
+bool CBtnListBox::Choose(int position) {
+    if (position < 0) return false;
+    const std::wstring chosen = List().GetText(position);
+    if (chosen == Text()) return false;
+    SetText(chosen);
+    Invalidate();
+    PostMessageW(Parent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(GetSafeHwnd()), kSelChange),
+                 reinterpret_cast<LPARAM>(GetSafeHwnd()));
+    return true;
+}
+
 void CBtnListBox::OnClicked() {
     if (!IsDroppedDown()) OpenDropDown();
 }
@@ -70,7 +81,32 @@ void CBtnListBox::OpenDropDown() {
     Enable(false);
 }
 
+bool CBtnListBox::OnKey(UINT msg, WPARAM vk) {
+    if (IsDroppedDown()) return false;
+    if ((msg == WM_KEYDOWN && vk == VK_F4) || (msg == WM_SYSKEYDOWN && (vk == VK_DOWN || vk == VK_UP))) {
+        OpenDropDown();
+        return true;
+    }
+    if (msg != WM_KEYDOWN) return false;
+    const std::optional<int> row = ClosedDropDownStep(static_cast<uint32_t>(vk), List().GetCurSel(), List().GetCount());
+    if (!row) return false;
+    List().SetCurSel(*row);
+    (void)Choose(*row);  // the same text again tells nobody
+    return true;
+}
+
 LRESULT CBtnListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) dropDown_.DestroyWindow();
+    switch (msg) {
+    case WM_DESTROY:
+        dropDown_.DestroyWindow();
+        break;
+    case WM_GETDLGCODE:
+        // The arrows choose rows here instead of moving the focus.
+        return CSkinButton::WindowProc(msg, wp, lp) | DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (OnKey(msg, wp)) return 0;
+        break;
+    }
     return CSkinButton::WindowProc(msg, wp, lp);
 }

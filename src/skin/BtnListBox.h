@@ -22,6 +22,9 @@
 // - Opening without a selection selects the first row whose text begins
 //   with the button's text, ignoring case (none when the text is empty or
 //   nothing matches).
+// - Closed and focused, it takes the keys of a closed combo box: Up, Down,
+//   Left, Right, Home and End choose a row as a pick does (the parent hears
+//   of a changed text); F4, Alt+Down and Alt+Up open the drop-down.
 #include <string>
 
 #include "skin/DlgListBox.h"
@@ -47,6 +50,10 @@ public:
     // Selects row `position` and shows its text (empty when it does not
     // exist); the selected position, or -1.
     int SelectItem(int position);
+    // The user chose row `position`: when its text differs from the shown
+    // one, the button shows it and tells its parent (kSelChange, posted).
+    // False when nothing changed.
+    bool Choose(int position);
     // Read as a drop-down list named by its label, the chosen text its value.
     std::optional<AccessibleFacts> Accessible() const override {
         return AccessibleFacts{AccessibleName(), ROLE_SYSTEM_COMBOBOX, false, Text()};
@@ -59,6 +66,8 @@ protected:
 
 private:
     void OpenDropDown();
+    // The keys of a closed combo box; false for the others.
+    bool OnKey(UINT msg, WPARAM vk);
     int RowsHeight();
 
     CDlgListBox dropDown_;

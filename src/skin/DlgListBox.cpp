@@ -60,20 +60,10 @@ bool CDlgListBox::OnCommand(WPARAM wp, LPARAM lp) {
     return true;
 }
 
+// The same text again (or another row with that text) changes nothing, and
+// the drop-down stays open until it loses the focus.
 void CDlgListBox::Pick() {
-    if (!owner_) return;
-    const int selected = list_.GetCurSel();
-    if (selected < 0) return;
-    const std::wstring chosen = list_.GetText(selected);
-    // The same text again (or another row with that text) changes nothing,
-    // and the drop-down stays open until it loses the focus.
-    if (chosen == owner_->Text()) return;
-    owner_->SetText(chosen);
-    owner_->Invalidate();
-    Close();
-    const HWND button = owner_->GetSafeHwnd();
-    PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), CBtnListBox::kSelChange),
-                 reinterpret_cast<LPARAM>(button));
+    if (owner_ && owner_->Choose(list_.GetCurSel())) Close();
 }
 
 void CDlgListBox::OnPlaced() {

@@ -10,3 +10,7 @@
 bool ShowsFocusMark(HWND control);
 // Draws the ring inside `rect` when ShowsFocusMark(control).
 void DrawFocusMark(Gdiplus::Graphics& graphics, HWND control, const RECT& rect);
+// Draws the ring over the client area of a control that paints itself (a
+// system edit), once it has painted: when ShowsFocusMark(control), or with
+// `whileFocused` whenever it has the focus (a field without a caret).
+void DrawFocusMarkOver(HWND control, bool whileFocused = false);

@@ -50,6 +50,11 @@ LRESULT CSkinEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         UseBackground(wp ? SkinState::Over : SkinState::Normal);
         RedrawNow();
         return 0;
+    case WM_PAINT: {
+        const LRESULT result = CSkinContianerCtrl<CEdit>::WindowProc(msg, wp, lp);
+        DrawFocusMarkOver(GetSafeHwnd(), MarksFocusWithoutCues());
+        return result;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL: {
         const LRESULT result = CSkinContianerCtrl<CEdit>::WindowProc(msg, wp, lp);

@@ -3,7 +3,8 @@
 // slice under it (Normal, Over or Disable), its text is drawn transparently
 // over that in the state's colour, and every change of text or scrolling
 // repaints the background so that no old glyphs remain. It learns about
-// hovering only from its scroll frame.
+// hovering only from its scroll frame. Focused by the keyboard, it shows
+// the focus mark over its text.
 #include "framework/Edit.h"
 #include "platform/win32/UniqueResource.h"
 #include "skin/SkinContianerCtrl.h"
@@ -16,6 +17,8 @@ protected:
     void OnSkinInit() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    // A field without a caret marks its focus however it came.
+    virtual bool MarksFocusWithoutCues() const { return false; }
 
 private:
     LRESULT OnCtlColor(HDC dc);

@@ -17,6 +17,18 @@ LRESULT CSkinHyperLink::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CSkinControl<CStatic>::WindowProc(msg, wp, lp);
 }
 
+// Only while its mark shows, as for a button: a key assigned Enter lands in
+// the window in front.
+bool CSkinHyperLink::PreTranslateMessage(MSG& msg) {
+    if (msg.hwnd == GetSafeHwnd() && msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_SPACE) &&
+        ShowsFocusMark(GetSafeHwnd())) {
+        OnClicked();
+        Invalidate();
+        return true;
+    }
+    return CSkinControl<CStatic>::PreTranslateMessage(msg);
+}
+
 // The shell's result is not looked at: a link that cannot be opened shows
 // nothing, and the control repaints only on its next hover change.
 void CSkinHyperLink::OnClicked() {
@@ -30,4 +42,5 @@ void CSkinHyperLink::DrawItem(const DRAWITEMSTRUCT& item) {
     Gdiplus::Graphics graphics(item.hDC);
     DrawSlice(graphics, state, item.rcItem);
     DrawCaption(graphics, item.rcItem, state, underline_ ? Gdiplus::FontStyleUnderline : Gdiplus::FontStyleRegular);
+    DrawFocusMark(graphics, GetSafeHwnd(), item.rcItem);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An owner-drawn web link over a static control: underlined text, the hand
-// cursor, and a click that opens the link through the shell.
+// cursor, and a click that opens the link through the shell. Focused by
+// the keyboard, it shows the focus mark, and Enter or Space opens it.
 #include "framework/Static.h"
 #include "skin/SkinControl.h"
 
@@ -13,6 +14,7 @@ public:
 protected:
     void OnSkinInit() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool PreTranslateMessage(MSG& msg) override;
     void OnClicked() override;
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;

@@ -17,7 +17,12 @@ bool CSkinKeyCapture::PreTranslateMessage(MSG& msg) {
     return true;
 }
 
+// The caret the edit makes on taking the focus never shows: the field is
+// not typed into, and its focus mark shows where the focus is.
 LRESULT CSkinKeyCapture::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_SETFOCUS) ending_.Restart();
-    return CSkinEdit::WindowProc(msg, wp, lp);
+    if (msg != WM_SETFOCUS) return CSkinEdit::WindowProc(msg, wp, lp);
+    ending_.Restart();
+    const LRESULT result = CSkinEdit::WindowProc(msg, wp, lp);
+    HideCaret(GetSafeHwnd());
+    return result;
 }

@@ -4,6 +4,7 @@
 // release, one after the other (56 bytes). Every key message is consumed
 // while it has the focus, Tab, Enter and Escape included; the release of
 // the key last pressed in it moves the focus to the dialog's next control.
+// Its caret is hidden, so its focus mark shows whenever it has the focus.
 #include <array>
 
 #include "model/InputRecord.h"
@@ -19,6 +20,7 @@ public:
 protected:
     bool PreTranslateMessage(MSG& msg) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool MarksFocusWithoutCues() const override { return true; }
 
 private:
     std::array<InputRecord, 2> keys_{};

@@ -1,5 +1,7 @@
 #include "skin/SkinListBoxEdit_Edit.h"
 
+#include "skin/FocusMark.h"
+
 bool CSkinListBoxEdit_Edit::Passes(wchar_t c) const {
     switch (mode_) {
     case kKeyCapture:
@@ -26,6 +28,14 @@ LRESULT CSkinListBoxEdit_Edit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
         PostMessageW(Parent(), WM_LISTEDIT_COMMIT, 0, 0);
         break;
+    case WM_SETFOCUS:
+        Invalidate(false);  // for the focus mark
+        break;
+    case WM_PAINT: {
+        const LRESULT result = CEdit::WindowProc(msg, wp, lp);
+        DrawFocusMarkOver(GetSafeHwnd());
+        return result;
+    }
     }
     return CEdit::WindowProc(msg, wp, lp);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The in-place edit of an editable list's row. Losing the focus ends the
-// edit: it posts WM_LISTEDIT_COMMIT (0, 0) to its list.
+// edit: it posts WM_LISTEDIT_COMMIT (0, 0) to its list. Focused by the
+// keyboard, it shows the focus mark over its text.
 #include "framework/Edit.h"
 
 // Posted by the in-place edit to its list, and by the list to its parent

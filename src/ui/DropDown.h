@@ -1,6 +1,9 @@
 #pragma once
 // Geometry of the drop-down of a button with a choice list. Rectangles are
 // in screen pixels.
+#include <cstdint>
+#include <optional>
+
 #include "geometry/SkinGeometry.h"
 
 // Height that shows every row: the rows' heights + 2 for the border, but
@@ -16,3 +19,10 @@ inline constexpr int kDropDownGap = 2;
 // or `height` when that is less.
 PixelRect DropDownPlacement(const PixelRect& button, int height, int workAreaBottom);
 
+
+// What a key (virtual-key code) does to a closed drop-down of `count` rows
+// whose chosen row is `chosen` (-1 for none), as to a closed combo box:
+// Up and Left choose the row before, Down and Right the row after, Home the
+// first and End the last, never beyond the ends. The row chosen then, or
+// nullopt for a key that chooses nothing (or a list without rows).
+std::optional<int> ClosedDropDownStep(uint32_t vk, int chosen, int count);

@@ -16,12 +16,7 @@ using namespace std::chrono_literals;
 namespace {
 class KeyboardOnlyFlow : public WindowFlowFixture {
 protected:
-    // The window with the keyboard focus in the program's thread.
-    HWND Focus() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info) ? info.hwndFocus : nullptr;
-    }
+    HWND Focus() const { return FocusIn(main_); }
     // Presses `keys` and waits for the focus to land on control `id`.
     bool PressTo(const std::string& keys, int id) const {
         return PressKeys(keys) && WaitFor([&] { return GetDlgCtrlID(Focus()) == id; }, 5s);

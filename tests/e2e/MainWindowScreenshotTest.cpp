@@ -1,6 +1,7 @@
 // Screenshots of the real program's main window on each of its four pages in
 // each language, for review and for the README (./screenshots). The window
-// is driven with the mouse: a language button, then a page button.
+// is driven with the mouse: a language button, then a page button. Then the
+// focus mark where the keyboard alone put it.
 #include <gtest/gtest.h>
 
 #include "e2e/support/ProgramFixture.h"
@@ -12,10 +13,8 @@
 using namespace std::chrono_literals;
 
 namespace {
-using MainWindowScreenshots = ProgramFixture;
-
-TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
-    // The macro page shows a recorded macro: Ctrl+C held 300 ms, then V.
+// A recorded macro for the macro page to show: Ctrl+C held 300 ms, then V.
+CDocMacroSet CopyAndPaste() {
     CDocMacroSet macros;
     CDocMacro copyPaste;
     copyPaste.name = u"Copy and paste";
@@ -24,11 +23,24 @@ TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
                         MacroEvent::Key(0x56, 0x2F, kKeyEventKeyUp, 0), MacroEvent::Key(0xA2, 0x1D, kKeyEventKeyUp, 50)};
     macros.Insert(copyPaste);
     macros.currentName = copyPaste.name;
-    run_.WriteMacros(macros);
-    StartWith(DefaultProfiles(), ProfileApplied);
-    HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+    return macros;
+}
+
+class MainWindowScreenshots : public ProgramFixture {
+protected:
+    // The program with that macro, its window shown; null when it did not show.
+    HWND StartShown() {
+        CDocMacroSet macros = CopyAndPaste();
+        run_.WriteMacros(macros);
+        StartWith(DefaultProfiles(), ProfileApplied);
+        HWND main = WaitForMainWindow(std::chrono::milliseconds(kProgramTimeoutMs));
+        return main && ShowFromTray(main) ? main : nullptr;
+    }
+};
+
+TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
+    HWND main = StartShown();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(ShowFromTray(main));
     const struct {
         const wchar_t* name;
         POINT button;
@@ -70,6 +82,57 @@ TEST_F(MainWindowScreenshots, EveryPageInEveryLanguage) {
     }
     // The language the run started with, for the next runs of the suite.
     ASSERT_TRUE(ClickAt(main, languages[0].button.x, languages[0].button.y));
+    EXPECT_TRUE(run_.Exit(kProgramTimeoutMs));
+}
+
+// Presses `keys` until the focus is in `control` (or is it); false when 30
+// presses do not get it there.
+bool PressUntilFocusIn(HWND main, const std::string& keys, HWND control) {
+    const auto there = [&] {
+        const HWND focus = FocusIn(main);
+        return focus && (focus == control || IsChild(control, focus));
+    };
+    for (int i = 0; i < 30 && !there(); ++i) {
+        const HWND before = FocusIn(main);
+        if (!PressKeys(keys) || !WaitFor([&] { return FocusIn(main) != before; }, 5s)) return false;
+    }
+    return there();
+}
+
+// The control and the window around it, as the screen shows them.
+bool SaveAround(HWND main, HWND control, const wchar_t* name) {
+    Sleep(300);
+    RECT r{}, window{};
+    GetWindowRect(control, &r);
+    GetWindowRect(main, &window);
+    InflateRect(&r, 40, 40);
+    IntersectRect(&r, &r, &window);
+    return SavePng(CaptureScreen(r), TestProgramFolder() + L"screenshots\\Focus_" + name + L".png");
+}
+
+TEST_F(MainWindowScreenshots, FocusMarksWhereTheKeyboardPutThem) {
+    HWND main = StartShown();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }, 5s));
+    ASSERT_TRUE(MoveTo(main, 640, 30)) << "no hover in the pictures";
+    const HWND keyboardPage = PageWith(main, 1113);
+    ASSERT_TRUE(WaitFor([&] { return GetParent(FocusIn(main)) == keyboardPage; }, 5s));
+
+    const HWND esc = FocusIn(main);
+    ASSERT_TRUE(PressKeys("Right") && WaitFor([&] { return FocusIn(main) != esc; }, 5s));
+    EXPECT_TRUE(SaveAround(main, FocusIn(main), L"key"));
+    const HWND newProfile = GetDlgItem(main, 1028);
+    ASSERT_TRUE(PressUntilFocusIn(main, "shift+Tab", newProfile));
+    EXPECT_TRUE(SaveAround(main, newProfile, L"profile_button"));
+    const HWND backlight = GetDlgItem(PageWith(main, 1005, L"msctls_trackbar32"), 1054);
+    ASSERT_TRUE(PressUntilFocusIn(main, "ctrl+Tab", backlight));
+    EXPECT_TRUE(SaveAround(main, backlight, L"switch"));
+    const HWND macroPage = PageWith(main, 1060, L"Static");  // its label "Macro"
+    ASSERT_TRUE(PressUntilFocusIn(main, "ctrl+shift+Tab", macroPage));
+    const HWND events = GetDlgItem(macroPage, 1014);
+    ASSERT_TRUE(PressUntilFocusIn(main, "Tab", events));
+    ASSERT_TRUE(PressKeys("Down"));
+    EXPECT_TRUE(SaveAround(main, events, L"list"));
     EXPECT_TRUE(run_.Exit(kProgramTimeoutMs));
 }
 }  // namespace

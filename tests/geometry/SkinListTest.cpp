@@ -83,3 +83,20 @@ TEST(DropDown, OpensBelowTheButtonAsWideAsItAndStaysOnTheScreen) {
     // A short list keeps its own height even where the room is small.
     EXPECT_EQ(DropDownPlacement(PixelRect{0, 700, 50, 36}, 80, 768), (PixelRect{0, 738, 50, 80}));
 }
+
+TEST(DropDown, KeysStepTheChoiceOfAClosedDropDownAndStopAtTheEnds) {
+    constexpr uint32_t kEnd = 0x23, kHome = 0x24, kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
+    const struct {
+        uint32_t vk;
+        int chosen, count;
+        std::optional<int> expected;
+    } cases[] = {
+        {kDown, 1, 4, 2},  {kRight, 1, 4, 2}, {kUp, 1, 4, 0},   {kLeft, 1, 4, 0},  // one step
+        {kDown, 3, 4, 3},  {kUp, 0, 4, 0},                                          // the ends hold
+        {kHome, 2, 4, 0},  {kEnd, 0, 4, 3},                                         // the ends
+        {kDown, -1, 4, 0}, {kUp, -1, 4, 0},   {kEnd, -1, 4, 3},                     // nothing chosen yet
+        {kDown, 0, 0, std::nullopt}, {0x20, 1, 4, std::nullopt},                    // no rows; Space
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ClosedDropDownStep(c.vk, c.chosen, c.count), c.expected) << c.vk << " from " << c.chosen;
+}

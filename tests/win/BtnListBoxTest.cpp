@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "win/support/Capture.h"
 #include "win/support/Input.h"
 #include "win/support/ListTestFixture.h"
@@ -161,4 +163,29 @@ TEST_F(BtnListBoxTest, DropDownGoesWithItsButton) {
     ASSERT_TRUE(IsWindow(dropDown));
     dialog.DestroyWindow();
     EXPECT_FALSE(IsWindow(dropDown));
+}
+
+TEST_F(BtnListBoxTest, ClosedItTakesTheKeysOfAClosedComboBox) {
+    Open({L"Alpha", L"Beta", L"Gamma"});
+    dialog.choice.SelectItem(0);
+    SetFocus(dialog.choice.GetSafeHwnd());
+    // Which row each key reaches is the native table's; here: they reach the
+    // button, keep the focus there, and tell the parent only of a change.
+    const std::tuple<WORD, const wchar_t*, std::size_t> steps[] = {
+        {VK_DOWN, L"Beta", 1}, {VK_DOWN, L"Gamma", 2}, {VK_END, L"Gamma", 2}};
+    for (const auto& [vk, shown, told] : steps) {
+        TapKey(vk);
+        PumpFor(100ms);
+        EXPECT_EQ(dialog.choice.Text(), shown);
+        EXPECT_EQ(dialog.Choices().size(), told);
+        EXPECT_EQ(GetFocus(), dialog.choice.GetSafeHwnd());
+    }
+    for (bool alt : {false, true}) {
+        if (alt) Key(VK_MENU, true);
+        TapKey(alt ? VK_DOWN : VK_F4);
+        if (alt) Key(VK_MENU, false);
+        EXPECT_TRUE(PumpUntil([&] { return dialog.choice.IsDroppedDown(); }, 1000ms)) << (alt ? "Alt+Down" : "F4");
+        TapKey(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return !dialog.choice.IsDroppedDown(); }, 1000ms));
+    }
 }

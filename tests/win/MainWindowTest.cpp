@@ -1,11 +1,14 @@
 // The main window's controls driven as the user drives them, in the real
-// program: the profile buttons, the name edit and the language buttons.
+// program: the profile buttons, the name edit and the language buttons; what
+// a screen reader reads and hears of them; the Tab order.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "support/FakeUserPrompt.h"
 #include "win/support/AppProcess.h"
 #include "win/support/Input.h"
+#include "win/support/MessagePump.h"
 
 using namespace std::chrono_literals;
 
@@ -277,6 +281,85 @@ TEST_F(ScreenReader, SwitchesRadiosAndSliderReportTheirState) {
         chosen += (radio.state & STATE_SYSTEM_CHECKED) != 0;
     }
     EXPECT_EQ(chosen, 1) << "one effect reads as chosen";
+    Exit();
+}
+
+// The window's children in the order Tab reaches them from the first; a
+// page stands for all of its controls (0: a page's id).
+std::vector<int> TabOrder(HWND main) {
+    std::vector<int> order;
+    const HWND first = GetNextDlgTabItem(main, nullptr, FALSE);
+    HWND at = first;
+    for (int step = 0; at && step < 200; ++step) {
+        HWND child = at;
+        while (GetParent(child) != main) child = GetParent(child);
+        if (const int id = GetDlgCtrlID(child); order.empty() || order.back() != id) order.push_back(id);
+        at = GetNextDlgTabItem(main, at, FALSE);
+        if (at == first) break;
+    }
+    return order;
+}
+
+TEST_F(ScreenReader, TabGoesTopToBottomThenThroughThePageAndEndsOnTheWebsiteLink) {
+    // Minimize, close, languages, page buttons, profile list and buttons (no
+    // Delete with one profile), name, accelerator, program (no Clear without
+    // one), the keyboard page, the website link.
+    const std::vector<int> expected = {1001, 1002, 1020, 1021, 1022, 1016, 1017, 1018, 1019, 1024,
+                                       kNew, kCopy, 1031, 1032, 1026, 1027, 1045, 1046, 0, 1081};
+    EXPECT_EQ(TabOrder(main_), expected);
+    Exit();
+}
+
+// A screen reader's view of the events: out of context, on this thread.
+std::vector<std::pair<DWORD, HWND>> heardEvents;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) heardEvents.emplace_back(event, window);
+}
+
+struct WinEventUnhook {
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
+
+TEST_F(ScreenReader, FocusStateAndNameChangesReachAnEventHookOutOfContext) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(main_, &process);
+    const UniqueResource<HWINEVENTHOOK, WinEventUnhook> hook(SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnWinEvent, process, 0, WINEVENT_OUTOFCONTEXT));
+    ASSERT_TRUE(hook);
+    const auto focus = [&] { return FocusIn(main_); };
+    const auto heard = [](DWORD event, HWND window) {
+        return PumpUntil([&] { return std::ranges::count(heardEvents, std::pair{event, window}) > 0; }, 3000ms);
+    };
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == main_ && GetParent(focus()) == KeyPage(); }, 5000ms));
+    const auto ctrlTab = [] {
+        Key(VK_CONTROL, true);
+        TapKey(VK_TAB);
+        Key(VK_CONTROL, false);
+    };
+    const auto backlight = [&] { return GetDlgItem(PageWith(main_, 1005, L"msctls_trackbar32"), 1054); };
+    const struct {
+        const char* what;
+        std::function<void()> gesture;
+        DWORD event;
+        std::function<HWND()> control;
+    } steps[] = {
+        {"Right: from Esc to the next key", [] { TapKey(VK_RIGHT); }, EVENT_OBJECT_FOCUS, focus},
+        {"a new profile: key A reads its name again", [&] { Click(CentreOf(GetDlgItem(main_, kNew))); },
+         EVENT_OBJECT_NAMECHANGE, [&] { return GetDlgItem(KeyPage(), 1054); }},
+        {"Ctrl+Tab twice: the backlight page's switch", [&] { ctrlTab(), PumpFor(200ms), ctrlTab(); },
+         EVENT_OBJECT_FOCUS, backlight},
+        {"Space turns the switch", [] { TapKey(VK_SPACE); }, EVENT_OBJECT_STATECHANGE, backlight},
+    };
+    for (const auto& step : steps) {
+        heardEvents.clear();
+        const HWND before = focus();
+        step.gesture();
+        if (step.event == EVENT_OBJECT_FOCUS) {
+            ASSERT_TRUE(PumpUntil([&] { return focus() != before; }, 3000ms)) << step.what;
+        }
+        EXPECT_TRUE(heard(step.event, step.control())) << step.what;
+    }
     Exit();
 }
 }  // namespace

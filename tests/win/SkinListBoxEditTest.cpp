@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "win/support/Capture.h"
 #include "win/support/Input.h"
 #include "win/support/ListTestFixture.h"
 #include "win/support/MessagePump.h"
@@ -111,4 +112,22 @@ TEST_F(SkinListBoxEditTest, ButtonsMoveAndDeleteAndTheEditCommitsOnFocusLoss) {
     ASSERT_TRUE(PumpUntil([&] { return list.GetCount() == 2; }, 2s));
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Three", L"Two"}));
     EXPECT_FALSE(Shown(CSkinListBoxEdit::kCommandDelete));
+}
+
+TEST_F(SkinListBoxEditTest, TheEditShowsTheFocusMarkOnceTheKeyboardIsUsed) {
+    Open();
+    const auto ringOn = [&] {
+        list.SetCurSel(0);
+        list.BeginEdit();
+        PumpFor(50ms);
+        const Capture c = CaptureClient(list.InPlaceEdit().GetSafeHwnd());
+        const bool on = c.At(c.width - 1, 0) == 0xFFB000 && c.At(c.width - 2, c.height / 2) == 0xFFB000;
+        SetFocus(list.GetSafeHwnd());
+        EXPECT_TRUE(PumpUntil([&] { return !list.IsEditing(); }, 2s));
+        return on;
+    };
+    EXPECT_FALSE(ringOn()) << "the caret alone shows where typing goes";
+    TapKey(VK_DOWN);
+    PumpFor(50ms);
+    EXPECT_TRUE(ringOn());
 }

@@ -104,6 +104,12 @@ HWND PageWith(HWND main, int id, const wchar_t* controlClass) {
     });
 }
 
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 HWND HostedEdit(HWND dialog, int id) {
     HWND found = nullptr;
     EnumChildWindows(

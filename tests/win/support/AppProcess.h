@@ -46,6 +46,9 @@ HWND PageWith(HWND main, int id, const wchar_t* controlClass = nullptr);
 // The edit control `id` of a dialog, inside the scroll frame that took over
 // its id; null when there is none.
 HWND HostedEdit(HWND dialog, int id);
+// The window with the keyboard focus in the thread of `window` (a window of
+// another process), or null.
+HWND FocusIn(HWND window);
 // The text of an edit in another process: GetWindowText reads only the
 // caption there, so this asks the edit itself.
 std::wstring EditText(HWND edit);
