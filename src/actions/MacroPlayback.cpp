@@ -66,8 +66,7 @@ private:
         const uint64_t now = context_.services.clock.NowMs();
         if (now > due_ + kMaxLagMs) due_ = now;
         due_ += ms;
-        return WaitUnlessStopped(context_.services.clock, static_cast<uint32_t>(due_ > now ? due_ - now : 0),
-                                 context_.stop);
+        return WaitUntilUnlessStopped(context_.services.clock, due_, context_.stop);
     }
 
     void LetGo() { (void)own_.ReleaseAll(); }  // what the system refuses is left to the program's ledger

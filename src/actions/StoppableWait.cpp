@@ -13,3 +13,13 @@ bool WaitUnlessStopped(IClock& clock, uint32_t ms, const std::atomic<bool>& stop
     } while (ms > 0);
     return !stop;
 }
+
+bool WaitUntilUnlessStopped(IClock& clock, uint64_t dueMs, const std::atomic<bool>& stop) {
+    uint64_t now = clock.NowMs();
+    do {
+        if (stop) return false;
+        clock.SleepUntilMs(std::min(dueMs, now + kStopSliceMs));
+        now = clock.NowMs();
+    } while (now < dueMs);
+    return !stop;
+}

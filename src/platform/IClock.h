@@ -10,6 +10,12 @@ public:
     virtual ~IClock() = default;
     virtual uint64_t NowMs() const = 0;
     virtual void SleepMs(uint32_t ms) = 0;
+    // Sleeps until NowMs() reaches `dueMs` (a due moment already past
+    // sleeps 0 ms). A clock whose sleeps wake late ends this one on time.
+    virtual void SleepUntilMs(uint64_t dueMs) {
+        const uint64_t now = NowMs();
+        SleepMs(dueMs > now ? static_cast<uint32_t>(dueMs - now) : 0);
+    }
 
     // Wraps work that another thread will run (a key's worker, a repeat, a
     // listener) so that the clock counts it from this call on, not from the

@@ -20,4 +20,6 @@ public:
     virtual void RestoreResolution() = 0;
     // Plain thread sleep, rounded up to the current tick.
     virtual void Sleep(uint32_t ms) = 0;
+    // Gives the rest of the thread's time slice to others.
+    virtual void YieldSlice() = 0;
 };

@@ -11,6 +11,12 @@ void CSystemClock::SleepMs(uint32_t ms) {
         timer_.Sleep(ms);
 }
 
+void CSystemClock::SleepUntilMs(uint64_t dueMs) {
+    const uint64_t now = NowMs();
+    if (dueMs > now + kYieldMs) SleepMs(static_cast<uint32_t>(dueMs - now - kYieldMs));
+    while (NowMs() < dueMs) timer_.YieldSlice();
+}
+
 std::function<void()> CSystemClock::TrackActivity(std::function<void()> work) {
     if (precise_) return work;
     return [this, work = std::move(work)] {

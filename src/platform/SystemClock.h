@@ -17,9 +17,14 @@ public:
 
     uint64_t NowMs() const override;
     void SleepMs(uint32_t ms) override;
+    void SleepUntilMs(uint64_t dueMs) override;
     std::function<void()> TrackActivity(std::function<void()> work) override;
 
 private:
+    // A timer's wait may end up to about a millisecond late (under Wine
+    // too): the last stretch before a due moment is spent yielding instead.
+    static constexpr uint64_t kYieldMs = 2;
+
     void Hold();
     void Release();
 

@@ -13,7 +13,9 @@ namespace {
 // hide the difference). Time is simulated, so the tests run instantly.
 class TickingTimer final : public ISystemTimer {
 public:
-    explicit TickingTimer(bool precise, bool raiseAllowed = true) : precise_(precise), raiseAllowed_(raiseAllowed) {}
+    // `lateMs`: how much later than asked a precise wait ends.
+    explicit TickingTimer(bool precise, bool raiseAllowed = true, double lateMs = 0)
+        : precise_(precise), raiseAllowed_(raiseAllowed), lateMs_(lateMs) {}
 
     uint64_t NowMs() const override {
         std::lock_guard lock(mutex_);
@@ -22,7 +24,7 @@ public:
     bool HasPreciseWait() const override { return precise_; }
     void WaitPrecise(uint32_t ms) override {
         std::lock_guard lock(mutex_);
-        nowMs_ += ms;
+        nowMs_ += ms + lateMs_;
     }
     bool RaiseResolution() override {
         std::lock_guard lock(mutex_);
@@ -41,6 +43,15 @@ public:
         const double tick = raised_ > 0 ? 1.0 : 15.625;
         nowMs_ = std::ceil((nowMs_ + ms) / tick) * tick;
     }
+    void YieldSlice() override {
+        std::lock_guard lock(mutex_);
+        nowMs_ += 0.01;
+        ++yields;
+    }
+    void AdvanceTo(double ms) {
+        std::lock_guard lock(mutex_);
+        nowMs_ = ms;
+    }
     int Raised() const {
         std::lock_guard lock(mutex_);
         return raised_;
@@ -48,11 +59,13 @@ public:
 
     int raiseCalls = 0;
     int restoreCalls = 0;
+    int yields = 0;
 
 private:
     mutable std::mutex mutex_;
     const bool precise_;
     const bool raiseAllowed_;
+    const double lateMs_;
     double nowMs_ = 0;
     int raised_ = 0;
 };
@@ -90,6 +103,22 @@ TEST(SystemClock, WithPreciseTimerNeverTouchesTheTick) {
     EXPECT_EQ(inside, 5u);
     EXPECT_EQ(TimedWait(clock, 5), 5u);
     EXPECT_EQ(timer.raiseCalls, 0);
+}
+
+// A macro's schedule: each wait ends in its due millisecond, from wherever
+// inside a millisecond it began, although the timer wakes late.
+TEST(SystemClock, SleepUntilEndsInTheDueMillisecondThoughTheTimerWakesLate) {
+    for (const double start : {0.0, 0.3, 0.95, 7.5}) {
+        SCOPED_TRACE(start);
+        TickingTimer timer(true, true, 0.9);
+        CSystemClock clock(timer);
+        timer.AdvanceTo(start);
+        clock.SleepUntilMs(10);
+        EXPECT_EQ(clock.NowMs(), 10u);
+        EXPECT_LT(timer.yields, 300) << "only the last stretch is spent yielding";
+        clock.SleepUntilMs(3);  // already past: returns at once
+        EXPECT_EQ(clock.NowMs(), 10u);
+    }
 }
 
 TEST(SystemClock, RefusedRaiseIsNotUndone) {

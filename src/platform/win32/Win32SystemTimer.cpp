@@ -60,3 +60,5 @@ bool Win32SystemTimer::RaiseResolution() { return timeBeginPeriod(1) == TIMERR_N
 void Win32SystemTimer::RestoreResolution() { timeEndPeriod(1); }
 
 void Win32SystemTimer::Sleep(uint32_t ms) { ::Sleep(ms); }
+
+void Win32SystemTimer::YieldSlice() { (void)SwitchToThread(); }  // false when no other thread was ready: fine

@@ -18,6 +18,7 @@ public:
     bool RaiseResolution() override;
     void RestoreResolution() override;
     void Sleep(uint32_t ms) override;
+    void YieldSlice() override;
 
 private:
     bool precise_ = false;
