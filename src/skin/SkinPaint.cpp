@@ -83,11 +83,6 @@ void DrawSlice(Gdiplus::Graphics& graphics, const CSkinDialog& skin, HWND contro
     Record(graphics.DrawImage(image, dest, r.X, r.Y, r.Width, r.Height, Gdiplus::UnitPixel), lastStatus);
 }
 
-void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus::Rect& dest, int* lastStatus) {
-    if (!HasImage(image)) return;
-    Record(graphics.DrawImage(image, dest), lastStatus);
-}
-
 void DrawCellPiece(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const Gdiplus::Rect& dest,
                    const Gdiplus::Rect& source, bool tileFlip) {
     Gdiplus::ImageAttributes attributes;

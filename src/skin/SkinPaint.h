@@ -22,8 +22,6 @@ std::unique_ptr<Gdiplus::Bitmap> CutSlice(const CSkinDialog& skin, HWND control,
 // CutSlice would give null.
 void DrawSlice(Gdiplus::Graphics& graphics, const CSkinDialog& skin, HWND control, SkinState state, int controlIndex,
                const Gdiplus::Rect& dest, int* lastStatus);
-// Draws `image` (may be null) stretched into `dest`.
-void DrawFace(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* image, const Gdiplus::Rect& dest, int* lastStatus);
 // Draws the `source` rectangle of `image` stretched into `dest`. With
 // `tileFlip`, the edges are sampled with the tile-flip-XY wrap mode.
 void DrawCellPiece(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const Gdiplus::Rect& dest,
